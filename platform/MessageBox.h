@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Modal message boxes: OK only, the program's title "Lexivo" as caption.
+enum class MsgIcon { Stop, Exclamation, Information };
+
+// Shows a modal message box with the text (plain 8-bit text, shown through Latin-1 unless it is
+// valid UTF-8, as file and user names are) and waits for OK.
+void ShowMessage(const std::string& text, MsgIcon icon);
+
+// Test seam: while a sink is set, messages go to it instead of a message box.
+using MessageSink = std::function<void(const std::string& text, MsgIcon icon)>;
+void SetMessageSink(MessageSink sink);

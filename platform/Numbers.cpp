@@ -1,0 +1,70 @@
+#include "platform/Numbers.h"
+
+#include "platform/RunError.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    std::string number;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        number += text[i++];
+    bool digits = false;
+    while (i < text.size() && isDigit(text[i])) {
+        number += text[i++];
+        digits = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        number += text[i++];
+        while (i < text.size() && isDigit(text[i])) {
+            number += text[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    // An exponent counts only when at least one digit follows it.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            exponent += text[j++];
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                exponent += text[j++];
+            number += exponent;
+        }
+    }
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::int16_t RoundToInt16(double value) {
+    if (!std::isfinite(value))
+        throw RunError(ErrNo::Overflow, "Overflow");
+    const double rounded = std::nearbyint(value); // the default rounding mode is half to even
+    if (rounded < -32768.0 || rounded > 32767.0)
+        throw RunError(ErrNo::Overflow, "Overflow");
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string NumberText(double value) {
+    if (value == 0.0)
+        return " 0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    return value < 0 ? text : " " + text;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The one place where numbers are read from text and written for the user.
+
+// The leading number of a text: blanks before it are skipped, an optional sign, digits, an
+// optional decimal part and exponent; it ends at the first character that cannot continue it.
+// A text without a number gives 0.
+double LeadingNumber(std::string_view text);
+
+// Rounds half to even into a 16-bit integer; throws RunError(ErrNo::Overflow) when the rounded
+// value does not fit (and for values that are not finite).
+std::int16_t RoundToInt16(double value);
+
+// A number as shown to the user: a leading blank when not negative (" 3", "-7", " 2.5", " 0").
+std::string NumberText(double value);

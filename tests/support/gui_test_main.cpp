@@ -1,0 +1,11 @@
+// Entry point of the window tests: one offscreen QApplication for the whole run.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
