@@ -16,3 +16,8 @@ std::string FromQString(const QString& text);
 // File and folder names: UTF-8 both ways (the names the file system gives back unchanged).
 QString FileNameToQString(const std::string& name);
 std::string FileNameFromQString(const QString& name);
+
+// Display-font text to the Unicode text that the font Ortholex shows, and back. A character
+// that no display-font code shows comes back as '?'.
+QString DisplayFontToQString(const std::string& text);
+std::string DisplayFontFromQString(const QString& text);
