@@ -1,0 +1,25 @@
+#pragma once
+
+#include "mainwin/ParadigmPane.h"
+
+#include <string>
+
+class QCheckBox;
+
+// The "Verbs" tab of the main window: the verbs to drill and the kinds of form wanted.
+class VerbPane : public ParadigmPane {
+    Q_OBJECT
+
+public:
+    explicit VerbPane(QWidget* parent);
+
+    // Fills the verb list from Verbs.lxd, every item unchecked.
+    void LoadVerbList();
+    // Sets the pane from the user's VerbPrefs.lxp, or to the defaults.
+    void LoadVerbPrefs();
+    void SetDefaultVerbPrefs();
+    // Writes VerbPrefs.lxp; the first four arguments are code lists.
+    void SaveVerbPrefs(const std::string& verbs, const std::string& voices,
+                       const std::string& tenses, const std::string& moods, bool duals,
+                       bool thirdPersonImperatives);
+};
