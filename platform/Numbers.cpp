@@ -13,9 +13,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-} // namespace
-
-double LeadingNumber(std::string_view text) {
+// Scans the number at the start of text (blanks before it skipped); sets end to the position after
+// it, or leaves it at 0 when the text has no number.
+double scanNumber(std::string_view text, std::size_t& end) {
+    end = 0;
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -46,9 +47,30 @@ double LeadingNumber(std::string_view text) {
             while (j < text.size() && isDigit(text[j]))
                 exponent += text[j++];
             number += exponent;
+            i = j;
         }
     }
+    end = i;
     return std::strtod(number.c_str(), nullptr);
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+    std::size_t end = 0;
+    return scanNumber(text, end);
+}
+
+std::optional<double> WholeTextNumber(std::string_view text) {
+    std::size_t end = 0;
+    const double value = scanNumber(text, end);
+    if (end == 0)
+        return std::nullopt;
+    while (end < text.size() && text[end] == ' ')
+        ++end;
+    if (end != text.size())
+        return std::nullopt;
+    return value;
 }
 
 std::int16_t RoundToInt16(double value) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The file system as the program sees it: folders and the files in them. Names are the bytes the
+// file system gives; lists come in the order the file system gives them, never sorted. None of
+// these throws.
+
+// Whether path names a folder (or a link to one).
+bool FolderExists(const std::string& path);
+
+// Whether path names a file that is not a folder.
+bool FileExists(const std::string& path);
+
+// The names of the folders directly inside a folder (empty when it cannot be read).
+std::vector<std::string> SubFolderNames(const std::string& folder);
+
+// The names of the files directly inside a folder (empty when it cannot be read).
+std::vector<std::string> FileNames(const std::string& folder);
+
+// Makes one folder (its parent must exist); true when it was made.
+bool MakeFolder(const std::string& path);

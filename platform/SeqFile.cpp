@@ -1,0 +1,153 @@
+#include "platform/SeqFile.h"
+
+#include "platform/Numbers.h"
+#include "platform/RunError.h"
+#include "platform/Text.h"
+
+#include <QSaveFile>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+std::string readWholeFile(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status))
+        throw RunError(ErrNo::FileNotFound, "File not found");
+    if (std::filesystem::is_directory(status))
+        throw RunError(ErrNo::PermissionDenied, "Permission denied");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw RunError(ErrNo::PermissionDenied, "Permission denied");
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad())
+        throw RunError(ErrNo::DeviceIO, "Device I/O error");
+    return std::move(contents).str();
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+[[noreturn]] void pastEnd() {
+    throw RunError(ErrNo::InputPastEnd, "Input past end of file");
+}
+
+} // namespace
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    const std::string text = readWholeFile(path);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        else if (end > start && text[end - 1] == '\r')
+            --end;
+        lines.emplace_back(text, start, end - start);
+        start = next;
+    }
+    return lines;
+}
+
+ValueReader::ValueReader(const std::string& path) : text_(readWholeFile(path)) {}
+
+std::string ValueReader::NextValue() {
+    while (pos_ < text_.size() && isBlank(text_[pos_]))
+        ++pos_;
+    if (pos_ >= text_.size())
+        pastEnd();
+
+    std::string value;
+    if (text_[pos_] == '"') {
+        const std::size_t close = text_.find('"', pos_ + 1);
+        if (close == std::string::npos)
+            pastEnd();
+        value.assign(text_, pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_]))
+            ++pos_;
+    } else {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_]))
+            ++pos_;
+        std::size_t end = pos_;
+        while (end > start && isBlank(text_[end - 1]))
+            --end;
+        value.assign(text_, start, end - start);
+    }
+
+    // Consume the delimiter: a comma, or one line end.
+    if (pos_ < text_.size()) {
+        if (text_[pos_] == ',') {
+            ++pos_;
+        } else if (text_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < text_.size() && text_[pos_] == '\n')
+                ++pos_;
+        } else if (text_[pos_] == '\n') {
+            ++pos_;
+        }
+    }
+    return value;
+}
+
+double ValueReader::NextDouble() {
+    const std::string value = NextValue();
+    if (value.find_first_not_of(" \t") == std::string::npos)
+        return 0.0;
+    const auto number = WholeTextNumber(value);
+    if (!number)
+        throw RunError(ErrNo::TypeMismatch, "Type mismatch");
+    return *number;
+}
+
+std::int16_t ValueReader::NextInt16() {
+    return RoundToInt16(NextDouble());
+}
+
+ValueWriter::ValueWriter(const std::string& path)
+    : file_(std::make_unique<QSaveFile>(FileNameToQString(path))) {
+    if (!file_->open(QIODevice::WriteOnly))
+        throw RunError(ErrNo::PathNotFound, "Path/File access error");
+}
+
+ValueWriter::~ValueWriter() {
+    if (file_->isOpen())
+        file_->cancelWriting();
+}
+
+void ValueWriter::writeLine(const std::string& line) {
+    const std::string withEnd = line + "\r\n";
+    if (file_->write(withEnd.data(), qint64(withEnd.size())) != qint64(withEnd.size()))
+        failed_ = true;
+}
+
+void ValueWriter::WriteString(const std::string& text) {
+    writeLine('"' + text + '"');
+}
+
+void ValueWriter::WriteInt(long long value) {
+    writeLine(std::to_string(value));
+}
+
+void ValueWriter::WriteQuotedNumber(double value) {
+    writeLine('"' + NumberText(value) + '"');
+}
+
+void ValueWriter::Commit() {
+    if (failed_)
+        file_->cancelWriting();
+    if (!file_->commit())
+        throw RunError(ErrNo::DeviceIO, "Device I/O error");
+}

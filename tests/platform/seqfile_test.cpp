@@ -1,0 +1,136 @@
+#include "platform/RunError.h"
+#include "platform/SeqFile.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+ErrNo errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunError& e) {
+        return e.number();
+    }
+    ADD_FAILURE() << "no RunError";
+    return ErrNo{};
+}
+
+} // namespace
+
+TEST(ReadLines, SplitsAtCrLfOrLf) {
+    TempFolder dir;
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ReadLines(dir.write("a", "one\r\ntwo\nthree")), (Lines{"one", "two", "three"}));
+    EXPECT_EQ(ReadLines(dir.write("b", "one\r\n\r\n")), (Lines{"one", ""}));
+    EXPECT_EQ(ReadLines(dir.write("c", "")), Lines{});
+    EXPECT_EQ(ReadLines(dir.write("d", "a\rb\r\n")), Lines{"a\rb"});
+    EXPECT_EQ(ReadLines(dir.write("e", std::string("x\0y\n", 4))), Lines{std::string("x\0y", 3)});
+}
+
+TEST(ReadLines, MissingOrUnreadableFileIsARunError) {
+    TempFolder dir;
+    EXPECT_EQ(errorOf([&] { ReadLines(dir.path("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { ReadLines(dir.path()); }), ErrNo::PermissionDenied);
+}
+
+TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
+    TempFolder dir;
+    ValueReader in(dir.write("v", "50\r\n\"Athenaze.lxv\",15,  \"a, b\"  ,  x y  \n\n\"last\""));
+    EXPECT_EQ(in.NextInt16(), 50);
+    EXPECT_EQ(in.NextValue(), "Athenaze.lxv");
+    EXPECT_EQ(in.NextInt16(), 15);
+    EXPECT_EQ(in.NextValue(), "a, b");
+    EXPECT_EQ(in.NextValue(), "x y");
+    EXPECT_EQ(in.NextValue(), ""); // the empty line
+    EXPECT_EQ(in.NextValue(), "last");
+    EXPECT_EQ(errorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
+}
+
+TEST(ValueReader, QuotedValuesKeepBlanksAndMayCrossLines) {
+    TempFolder dir;
+    ValueReader in(dir.write("v", "\" 3\"\r\n\"\"\r\n\"two\r\nlines\"junk,\"-7\""));
+    EXPECT_EQ(in.NextValue(), " 3");
+    EXPECT_EQ(in.NextValue(), "");
+    EXPECT_EQ(in.NextValue(), "two\r\nlines");
+    EXPECT_EQ(in.NextDouble(), -7);
+}
+
+TEST(ValueReader, QuoteNeverClosedIsPastEnd) {
+    TempFolder dir;
+    ValueReader in(dir.write("v", "1\r\n\"Athenaze.lxv\r\n15\r\n"));
+    EXPECT_EQ(in.NextInt16(), 1);
+    EXPECT_EQ(errorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
+}
+
+TEST(ValueReader, NumbersMustBeWholeValues) {
+    TempFolder dir;
+    ValueReader in(
+        dir.write("v", "2.5\r\n3.5\r\n\r\n 1e2 \r\n-32768\r\n32767\r\n32768\r\nabc\r\n12abc\r\n"));
+    EXPECT_EQ(in.NextInt16(), 2); // half to even
+    EXPECT_EQ(in.NextInt16(), 4);
+    EXPECT_EQ(in.NextInt16(), 0); // an empty value
+    EXPECT_EQ(in.NextInt16(), 100);
+    EXPECT_EQ(in.NextInt16(), -32768);
+    EXPECT_EQ(in.NextInt16(), 32767);
+    EXPECT_EQ(errorOf([&] { in.NextInt16(); }), ErrNo::Overflow);
+    EXPECT_EQ(errorOf([&] { in.NextInt16(); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(errorOf([&] { in.NextDouble(); }), ErrNo::TypeMismatch);
+}
+
+TEST(ValueReader, MissingFileIsARunError) {
+    TempFolder dir;
+    EXPECT_EQ(errorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
+}
+
+TEST(ValueWriter, WritesOneValuePerLineWithCrLf) {
+    TempFolder dir;
+    const std::string file = dir.path("out");
+    {
+        ValueWriter out(file);
+        out.WriteInt(50);
+        out.WriteString("Athenaze.lxv");
+        out.WriteInt(-3);
+        out.WriteQuotedNumber(3);
+        out.WriteQuotedNumber(-7);
+        out.WriteQuotedNumber(0);
+        out.WriteString("");
+        out.Commit();
+    }
+    EXPECT_EQ(TempFolder::read(file),
+              "50\r\n\"Athenaze.lxv\"\r\n-3\r\n\" 3\"\r\n\"-7\"\r\n\" 0\"\r\n\"\"\r\n");
+
+    ValueReader in(file);
+    EXPECT_EQ(in.NextInt16(), 50);
+    EXPECT_EQ(in.NextValue(), "Athenaze.lxv");
+    EXPECT_EQ(in.NextInt16(), -3);
+    EXPECT_EQ(in.NextValue(), " 3");
+}
+
+TEST(ValueWriter, OldFileStaysWholeUntilCommitAndOnFailure) {
+    TempFolder dir;
+    const std::string file = dir.write("prefs", "old\r\n");
+    {
+        ValueWriter out(file);
+        out.WriteString("new");
+        EXPECT_EQ(TempFolder::read(file), "old\r\n");
+    } // dropped without Commit
+    EXPECT_EQ(TempFolder::read(file), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    // A folder that does not exist, and a target that is a folder, cannot be written.
+    EXPECT_NE(errorOf([&] {
+                  ValueWriter out(dir.path("missing/prefs"));
+                  out.Commit();
+              }),
+              ErrNo{});
+    std::filesystem::create_directory(dir.path("folder"));
+    EXPECT_NE(errorOf([&] {
+                  ValueWriter out(dir.path("folder"));
+                  out.WriteInt(1);
+                  out.Commit();
+              }),
+              ErrNo{});
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder")));
+}
