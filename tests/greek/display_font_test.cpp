@@ -1,0 +1,102 @@
+#include "greek/BetaCode.h"
+#include "greek/GreekStuff.h"
+#include "platform/DisplayFont.h"
+#include "platform/Text.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+QString Char(char32_t c) {
+    return QString::fromUcs4(&c, 1);
+}
+
+std::string One(int code) {
+    return std::string(1, static_cast<char>(code));
+}
+
+} // namespace
+
+TEST(DisplayFont, EveryCodeShowsItsOwnCharacter) {
+    std::set<char32_t> shown;
+    for (int code = 0; code < 256; ++code) {
+        const char32_t c = DisplayCodeToUnicode(static_cast<unsigned char>(code));
+        shown.insert(c);
+        EXPECT_EQ(UnicodeToDisplayCode(c), code);
+    }
+    EXPECT_EQ(shown.size(), 256u);
+    EXPECT_EQ(UnicodeToDisplayCode(U';'), -1);
+    EXPECT_EQ(UnicodeToDisplayCode(U'\u1F71'), -1); // alpha with oxia: not the NFC form
+    EXPECT_EQ(UnicodeToDisplayCode(U'\u20AC'), -1);
+    EXPECT_EQ(UnicodeToDisplayCode(U'\U0001F600'), -1);
+}
+
+TEST(DisplayFont, NamedCodes) {
+    const std::map<int, char32_t> expected{
+        {144, U'\u1F04'}, {174, U'\u03AE'}, {155, U'\u1F84'}, {61, U'\u1FE5'},  {35, U'\u03CB'},
+        {64, U'\u03B0'},  {38, U'\u1FB3'},  {250, U'\u1FC3'}, {196, U'\u1FF3'}, {128, U'\u1FFD'},
+        {129, U'\u1FEF'}, {130, U'\u1FC0'}, {131, U'\u1FBF'}, {132, U'\u1FFE'}, {133, U'\u1FCE'},
+        {134, U'\u1FDE'}, {135, U'\u1FCD'}, {136, U'\u1FDD'}, {137, U'\u1FCF'}, {138, U'\u1FDF'},
+        {59, U'\u037E'},  {'v', U'\u03C9'}, {'w', U'\u03C2'}, {'c', U'\u03C8'}, {'j', U'\u03BE'},
+        {'y', U'\u03B8'}, {'V', U'\u03A9'}, {'C', U'\u03A8'}, {'J', U'\u039E'}, {'Y', U'\u0398'},
+        {'S', U'\u03A3'}, {'q', U'q'},      {'Q', U'Q'},      {'W', U'W'},      {58, U':'},
+        {40, U'('},       {0, U'\0'},       {170, U'\u00AA'}, {255, U'\u00FF'}, {'7', U'7'},
+    };
+    for (auto [code, c] : expected)
+        EXPECT_EQ(DisplayCodeToUnicode(static_cast<unsigned char>(code)), c) << code;
+}
+
+TEST(DisplayFont, LettersFollowTheGreekAlphabet) {
+    char32_t next = U'\u03B1';
+    for (const BetaLetterInfo& letter : BetaLetters) {
+        const auto display = static_cast<unsigned char>(letter.display);
+        EXPECT_EQ(DisplayCodeToUnicode(display), next) << letter.name;
+        EXPECT_EQ(DisplayCodeToUnicode(display - 32), next - 0x20) << letter.name;
+        next += next == U'\u03C1' ? 2 : 1; // final sigma has a code of its own
+    }
+}
+
+// The precomposed characters and the breathing glyphs carry exactly the marks that the way
+// back to Beta code gives them.
+TEST(DisplayFont, PrecomposedCharactersAgreeWithTheBetaTable) {
+    const std::map<char16_t, char> markOf{{0x0313, ')'},  {0x0314, '('}, {0x0301, '/'},
+                                          {0x0300, '\\'}, {0x0342, '='}, {0x0308, '+'},
+                                          {0x0345, '|'}};
+    int checked = 0;
+    for (int code = 0; code < 256; ++code) {
+        const std::string beta = DisplayFontToBeta(One(code));
+        const bool vowel = beta.size() > 1 && beta[0] >= 'a' && beta[0] <= 'z';
+        const bool breathing = code >= 131 && code <= 138;
+        if (!vowel && !breathing)
+            continue;
+        const QString c = Char(DisplayCodeToUnicode(static_cast<unsigned char>(code)));
+        EXPECT_EQ(c.normalized(QString::NormalizationForm_C), c) << code;
+        const QString parts = c.normalized(QString::NormalizationForm_KD);
+        std::multiset<char> marks;
+        for (qsizetype k = 1; k < parts.size(); ++k)
+            marks.insert(markOf.count(parts[k].unicode()) ? markOf.at(parts[k].unicode()) : '?');
+        const std::string expectedBase =
+            vowel ? DisplayFontToQString(BetaToDisplayFont(beta.substr(0, 1))).toStdString() : " ";
+        EXPECT_EQ(QString(parts[0]).toStdString(), expectedBase) << code;
+        EXPECT_EQ(marks, std::multiset<char>(beta.begin() + (vowel ? 1 : 0), beta.end())) << code;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 114 + 8);
+}
+
+TEST(DisplayFontText, ConvertsBothWays) {
+    EXPECT_EQ(DisplayFontToQString(BetaToDisplayFont("lo/gos")), QString::fromUtf8("λόγος"));
+    EXPECT_EQ(DisplayFontToQString(BetaToDisplayFont("*)/a")), QString::fromUtf8("\u1FCEΑ"));
+    std::string all;
+    for (int code = 0; code < 256; ++code)
+        all += static_cast<char>(code);
+    const QString shown = DisplayFontToQString(all);
+    EXPECT_EQ(shown.size(), 256);
+    EXPECT_EQ(DisplayFontFromQString(shown), all);
+    EXPECT_EQ(DisplayFontFromQString(QString::fromUtf8("α;€😀a")), "a????");
+    EXPECT_EQ(DisplayFontFromQString(QString()), "");
+}
