@@ -1,5 +1,11 @@
 #include "mainwin/NounPane.h"
 
+#include "mainwin/ParadigmPrefs.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
 namespace {
 
 const ParadigmPaneNames nounNames{
@@ -7,14 +13,49 @@ const ParadigmPaneNames nounNames{
     "NounSelectFrame", "Select Options", "NounBeginButton", "NounDefaultButton",
 };
 
+const ParadigmListFile nounList{
+    "NounList.lxd",
+    " ",
+    3,
+    "Could not find NounList.lxd. Please reinstall.",
+    "File error loading nouns.",
+};
+
 } // namespace
 
-NounPane::NounPane(QWidget* parent) : ParadigmPane(parent, nounNames) {}
+NounPane::NounPane(QWidget* parent)
+    : ParadigmPane(parent, nounNames), dualBox_(new QCheckBox("Drill Dual Forms?")),
+      vocativeBox_(new QCheckBox("Drill Vocative Forms?")) {
+    dualBox_->setObjectName("NounDualBut");
+    vocativeBox_->setObjectName("NounVocativeBut");
+    auto* layout = new QVBoxLayout(SelectFrame());
+    layout->addWidget(dualBox_);
+    layout->addWidget(vocativeBox_);
+    layout->addStretch(1);
+}
 
-void NounPane::LoadNounList() {}
+void NounPane::LoadNounList() {
+    LoadList(nounList);
+}
 
-void NounPane::LoadNounPrefs() {}
+void NounPane::LoadNounPrefs() {
+    LoadPrefsFile("NounPrefs.lxp", 1, 2);
+}
 
-void NounPane::SetDefaultNounPrefs() {}
+void NounPane::ApplyPrefs(const ParadigmPrefs& prefs) {
+    UncheckAllItems();
+    CheckListItems(prefs.codeLists[0]);
+    dualBox_->setChecked(prefs.flags[0]);
+    vocativeBox_->setChecked(prefs.flags[1]);
+}
 
-void NounPane::SaveNounPrefs(const std::string&, bool, bool) {}
+void NounPane::SetDefaultNounPrefs() {
+    dualBox_->setChecked(false);
+    vocativeBox_->setChecked(false);
+    UncheckAllItems();
+    CheckFirstItem();
+}
+
+void NounPane::SaveNounPrefs(const std::string& words, bool duals, bool vocatives) {
+    SavePrefsFile("NounPrefs.lxp", {{words}, {duals, vocatives}});
+}

@@ -20,4 +20,11 @@ public:
     void SetDefaultNounPrefs();
     // Writes NounPrefs.lxp; words is a code list.
     void SaveNounPrefs(const std::string& words, bool duals, bool vocatives);
+
+private:
+    void ApplyPrefs(const ParadigmPrefs& prefs) override;
+    void ApplyDefaultPrefs() override { SetDefaultNounPrefs(); }
+
+    QCheckBox* dualBox_;
+    QCheckBox* vocativeBox_;
 };

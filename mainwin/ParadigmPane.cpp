@@ -1,36 +1,81 @@
 #include "mainwin/ParadigmPane.h"
 
+#include "app/MyApp.h"
+#include "mainwin/ParadigmPaneList.h"
+#include "mainwin/ParadigmPrefs.h"
+#include "platform/EndProgram.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/Numbers.h"
+#include "platform/RunError.h"
+#include "platform/Text.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
-    : QWidget(parent), pickFrame_(new QGroupBox(QString::fromLatin1(names.pickCaption), this)),
-      listBox_(new QListWidget(pickFrame_)),
-      uncheckButton_(new QPushButton(QString::fromLatin1(names.uncheckCaption), pickFrame_)),
-      selectFrame_(new QGroupBox(QString::fromLatin1(names.selectCaption), this)),
-      beginButton_(new QPushButton(tr("Begin Drill"), this)),
-      defaultButton_(new QPushButton(tr("Default Settings"), this)) {
-    pickFrame_->setObjectName(QString::fromLatin1(names.pickFrame));
-    listBox_->setObjectName(QString::fromLatin1(names.listBox));
-    uncheckButton_->setObjectName(QString::fromLatin1(names.uncheckButton));
-    selectFrame_->setObjectName(QString::fromLatin1(names.selectFrame));
-    beginButton_->setObjectName(QString::fromLatin1(names.beginButton));
-    defaultButton_->setObjectName(QString::fromLatin1(names.defaultButton));
+namespace {
 
-    auto* pickLayout = new QVBoxLayout(pickFrame_);
+// A click anywhere on an item of the list toggles its check mark, not only on the box itself.
+class CheckOnClickDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return true;
+        if (event->type() != QEvent::MouseButtonRelease)
+            return QStyledItemDelegate::editorEvent(event, model, option, index);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
+            return false;
+        const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+};
+
+QFont ListFont() {
+    QFont font(QStringLiteral("Ortholex"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+} // namespace
+
+ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
+    : QWidget(parent), listBox_(new QListWidget), selectFrame_(new QGroupBox(names.selectCaption)),
+      beginButton_(new QPushButton("Begin Drill")) {
+    auto* pickFrame = new QGroupBox(names.pickCaption);
+    auto* uncheckButton = new QPushButton(names.uncheckCaption);
+    auto* defaultButton = new QPushButton("Default Settings");
+    pickFrame->setObjectName(names.pickFrame);
+    listBox_->setObjectName(names.listBox);
+    uncheckButton->setObjectName(names.uncheckButton);
+    selectFrame_->setObjectName(names.selectFrame);
+    beginButton_->setObjectName(names.beginButton);
+    defaultButton->setObjectName(names.defaultButton);
+
+    listBox_->setFont(ListFont());
+    listBox_->setSelectionMode(QAbstractItemView::NoSelection);
+    listBox_->setItemDelegate(new CheckOnClickDelegate(listBox_));
+
+    auto* pickLayout = new QVBoxLayout(pickFrame);
     pickLayout->addWidget(listBox_);
-    pickLayout->addWidget(uncheckButton_, 0, Qt::AlignLeft);
+    pickLayout->addWidget(uncheckButton, 0, Qt::AlignLeft);
 
     auto* frames = new QHBoxLayout;
-    frames->addWidget(pickFrame_, 1);
-    frames->addWidget(selectFrame_, 1);
+    frames->addWidget(pickFrame, 2);
+    frames->addWidget(selectFrame_, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(defaultButton_);
+    buttons->addWidget(defaultButton);
     buttons->addWidget(beginButton_);
 
     auto* layout = new QVBoxLayout(this);
@@ -38,10 +83,71 @@ ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
     layout->addLayout(frames, 1);
     layout->addLayout(buttons);
 
-    connect(uncheckButton_, &QPushButton::clicked, this, &ParadigmPane::UncheckAllItems);
+    connect(uncheckButton, &QPushButton::clicked, this, &ParadigmPane::UncheckAllItems);
+    connect(defaultButton, &QPushButton::clicked, this, &ParadigmPane::ApplyDefaultPrefs);
+}
+
+void ParadigmPane::LoadList(const ParadigmListFile& file) {
+    listBox_->clear();
+    const std::string path = DataFolder + PathSeparator + file.fileName;
+    if (!FileExists(path)) {
+        ShowMessage(file.missingMessage, MsgIcon::Stop);
+        EndProgram();
+    }
+    std::vector<std::string> names;
+    try {
+        names = ReadParadigmNames(path, file.separator, file.nameField);
+    } catch (const RunError&) {
+        ShowMessage(file.readErrorMessage, MsgIcon::Stop);
+        EndProgram();
+    }
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(DisplayFontToQString(name), listBox_);
+        // The display-font text stays beside the shown text for the drill set-up.
+        item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
 }
 
 void ParadigmPane::UncheckAllItems() {
     for (int i = 0; i < listBox_->count(); ++i)
         listBox_->item(i)->setCheckState(Qt::Unchecked);
+}
+
+void ParadigmPane::CheckFirstItem() {
+    if (listBox_->count() > 0)
+        listBox_->item(0)->setCheckState(Qt::Checked);
+}
+
+void ParadigmPane::CheckListItems(const std::string& codeList) {
+    for (const std::string& field : CodeListFields(codeList)) {
+        const int position = RoundToInt16(LeadingNumber(field)) - 1;
+        if (position < 0 || position >= listBox_->count())
+            throw RunError(ErrNo::SubscriptOutOfRange, "no list item " + field);
+        listBox_->item(position)->setCheckState(Qt::Checked);
+    }
+}
+
+void ParadigmPane::LoadPrefsFile(const char* fileName, int codeListCount, int flagCount) {
+    const std::string path = UserFolder + PathSeparator + fileName;
+    if (!FileExists(path)) {
+        ApplyDefaultPrefs();
+        return;
+    }
+    try {
+        ApplyPrefs(ReadParadigmPrefs(path, codeListCount, flagCount));
+    } catch (const RunError&) {
+        ShowMessage("I could not open your preference file; using default preferences instead.",
+                    MsgIcon::Stop);
+        ApplyDefaultPrefs();
+    }
+}
+
+void ParadigmPane::SavePrefsFile(const char* fileName, const ParadigmPrefs& prefs) {
+    try {
+        WriteParadigmPrefs(UserFolder + PathSeparator + fileName, prefs);
+    } catch (const RunError&) {
+        ShowMessage("For some reason I could not save your preferences.", MsgIcon::Stop);
+    }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
+struct ParadigmPrefs;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -19,6 +22,15 @@ struct ParadigmPaneNames {
     const char* defaultButton;
 };
 
+// The pane's list file in the Data folder and what is said when it fails.
+struct ParadigmListFile {
+    const char* fileName;
+    const char* separator;
+    int nameField;
+    const char* missingMessage;
+    const char* readErrorMessage;
+};
+
 // What the verb pane and the noun pane share: a frame with a check-box list of paradigm words
 // and its "Uncheck All" button, a frame for the pane's own check boxes, and the "Begin Drill"
 // and "Default Settings" buttons.
@@ -32,18 +44,30 @@ public:
 protected:
     ParadigmPane(QWidget* parent, const ParadigmPaneNames& names);
 
-    QListWidget* ListBox() const { return listBox_; }
     QGroupBox* SelectFrame() const { return selectFrame_; }
-    QPushButton* DefaultButton() const { return defaultButton_; }
 
-    // Unchecks every item of the list.
+    // Fills the list from the file, every item unchecked; a missing or unreadable file ends the
+    // program after its message.
+    void LoadList(const ParadigmListFile& file);
     void UncheckAllItems();
+    // Checks the first item, when there is one.
+    void CheckFirstItem();
+    // Checks the item of each number of the code list; throws RunError for a number that names
+    // no item.
+    void CheckListItems(const std::string& codeList);
+
+    // Sets the pane from its preference file in the user's folder: its defaults when there is
+    // none, and the defaults after a message when it cannot be read or applied.
+    void LoadPrefsFile(const char* fileName, int codeListCount, int flagCount);
+    // Writes the preference file; a failure is told and the caller goes on.
+    void SavePrefsFile(const char* fileName, const ParadigmPrefs& prefs);
+
+    // The pane's own part of the loading; throws RunError for values that cannot be applied.
+    virtual void ApplyPrefs(const ParadigmPrefs& prefs) = 0;
+    virtual void ApplyDefaultPrefs() = 0;
 
 private:
-    QGroupBox* pickFrame_;
     QListWidget* listBox_;
-    QPushButton* uncheckButton_;
     QGroupBox* selectFrame_;
     QPushButton* beginButton_;
-    QPushButton* defaultButton_;
 };

@@ -1,5 +1,12 @@
 #include "mainwin/VerbPane.h"
 
+#include "mainwin/ParadigmPrefs.h"
+#include "platform/Numbers.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+
 namespace {
 
 const ParadigmPaneNames verbNames{
@@ -14,15 +21,107 @@ const ParadigmPaneNames verbNames{
     "VerbDefaultButton",
 };
 
+const ParadigmListFile verbList{
+    "Verbs.lxd",
+    ",",
+    2,
+    "There is no file named Verbs.lxd in the Data folder. Please reinstall Lexivo.",
+    "File error loading verbs.",
+};
+
+constexpr char Mood = 'm', Tense = 't', Voice = 'v', Option = 'o';
+
+struct VerbBox {
+    const char* name;
+    const char* caption;
+    char group;
+    int code; // the digit of the verb code; options have none
+    bool byDefault;
+    int row, column;
+};
+
+// In the order of the verb code's digits, which is the order of the code lists.
+constexpr std::array<VerbBox, 21> verbBoxes{{
+    {"IndicBut", "Indicative", Mood, 1, true, 0, 0},
+    {"ImperBut", "Imperative", Mood, 2, false, 1, 0},
+    {"SubjBut", "Subjunctive", Mood, 3, false, 2, 0},
+    {"OptBut", "Optative", Mood, 4, false, 3, 0},
+    {"InfBut", "Infinitive", Mood, 5, true, 4, 0},
+    {"PartBut", "Participle", Mood, 6, false, 5, 0},
+    {"PresBut", "Present", Tense, 1, true, 0, 1},
+    {"FutBut", "Future", Tense, 2, false, 1, 1},
+    {"ImperfBut", "Imperfect", Tense, 3, false, 2, 1},
+    {"FirstAorBut", "1st Aorist", Tense, 4, false, 3, 1},
+    {"SecondAorBut", "2nd Aorist", Tense, 5, false, 4, 1},
+    {"FirstPerfBut", "1st Perfect", Tense, 6, false, 0, 2},
+    {"SecondPerfBut", "2nd Perfect", Tense, 7, false, 1, 2},
+    {"FirstPluperfBut", "1st Pluperf.", Tense, 8, false, 2, 2},
+    {"SecondPluperfBut", "2nd Pluperf.", Tense, 9, false, 3, 2},
+    {"FutPerfBut", "Fut. Perf.", Tense, 0, false, 4, 2},
+    {"ActBut", "Active", Voice, 1, true, 0, 3},
+    {"MidBut", "Middle", Voice, 2, false, 1, 3},
+    {"PassBut", "Passive", Voice, 3, false, 2, 3},
+    {"DualBut", "Duals?", Option, -1, false, 4, 3},
+    {"ThirdPersImpBut", "3rd Person Imperatives?", Option, -1, false, 5, 3},
+}};
+
+constexpr std::size_t dualBox = 19, thirdPersImpBox = 20;
+
 } // namespace
 
-VerbPane::VerbPane(QWidget* parent) : ParadigmPane(parent, verbNames) {}
+VerbPane::VerbPane(QWidget* parent) : ParadigmPane(parent, verbNames) {
+    auto* grid = new QGridLayout(SelectFrame());
+    for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
+        const VerbBox& box = verbBoxes[i];
+        boxes_[i] = new QCheckBox(box.caption);
+        boxes_[i]->setObjectName(box.name);
+        grid->addWidget(boxes_[i], box.row, box.column);
+    }
+    grid->setRowStretch(6, 1);
+}
 
-void VerbPane::LoadVerbList() {}
+void VerbPane::LoadVerbList() {
+    LoadList(verbList);
+}
 
-void VerbPane::LoadVerbPrefs() {}
+void VerbPane::LoadVerbPrefs() {
+    LoadPrefsFile("VerbPrefs.lxp", 4, 2);
+}
 
-void VerbPane::SetDefaultVerbPrefs() {}
+void VerbPane::ApplyPrefs(const ParadigmPrefs& prefs) {
+    UncheckAllItems();
+    CheckListItems(prefs.codeLists[0]);
+    SetGroup(Voice, prefs.codeLists[1]);
+    SetGroup(Tense, prefs.codeLists[2]);
+    SetGroup(Mood, prefs.codeLists[3]);
+    boxes_[dualBox]->setChecked(prefs.flags[0]);
+    boxes_[thirdPersImpBox]->setChecked(prefs.flags[1]);
+}
 
-void VerbPane::SaveVerbPrefs(const std::string&, const std::string&, const std::string&,
-                             const std::string&, bool, bool) {}
+void VerbPane::SetGroup(char group, const std::string& codeList) {
+    for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
+        if (verbBoxes[i].group == group)
+            boxes_[i]->setChecked(false);
+    }
+    for (const std::string& field : CodeListFields(codeList)) {
+        const double code = LeadingNumber(field);
+        for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
+            if (verbBoxes[i].group == group && verbBoxes[i].code == code)
+                boxes_[i]->setChecked(true);
+        }
+    }
+}
+
+void VerbPane::SetDefaultVerbPrefs() {
+    for (std::size_t i = 0; i < verbBoxes.size(); ++i)
+        boxes_[i]->setChecked(verbBoxes[i].byDefault);
+    UncheckAllItems();
+    CheckFirstItem();
+}
+
+void VerbPane::SaveVerbPrefs(const std::string& verbs, const std::string& voices,
+                             const std::string& tenses, const std::string& moods, bool duals,
+                             bool thirdPersonImperatives) {
+    SavePrefsFile("VerbPrefs.lxp",
+                  {{verbs, voices, tenses, moods}, {duals, thirdPersonImperatives}});
+}

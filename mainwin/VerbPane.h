@@ -2,6 +2,7 @@
 
 #include "mainwin/ParadigmPane.h"
 
+#include <array>
 #include <string>
 
 class QCheckBox;
@@ -22,4 +23,12 @@ public:
     void SaveVerbPrefs(const std::string& verbs, const std::string& voices,
                        const std::string& tenses, const std::string& moods, bool duals,
                        bool thirdPersonImperatives);
+
+private:
+    void ApplyPrefs(const ParadigmPrefs& prefs) override;
+    void ApplyDefaultPrefs() override { SetDefaultVerbPrefs(); }
+    // Checks the boxes of one group whose codes the code list holds, unchecks the others.
+    void SetGroup(char group, const std::string& codeList);
+
+    std::array<QCheckBox*, 21> boxes_{};
 };

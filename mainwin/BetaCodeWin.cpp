@@ -1,0 +1,78 @@
+#include "mainwin/BetaCodeWin.h"
+
+#include "mainwin/BetaCodeWinChart.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+
+const QString showCaption = QStringLiteral("Show Beta-Code Template");
+const QString hideCaption = QStringLiteral("Hide Beta-Code Template");
+
+QPointer<BetaCodeWin>& instance() {
+    static QPointer<BetaCodeWin> theInstance;
+    return theInstance;
+}
+
+} // namespace
+
+BetaCodeWin::BetaCodeWin() : QWidget(nullptr, Qt::Tool) {
+    setObjectName("BetaCodeWin");
+    setWindowTitle("How to type Greek in Beta-Code");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(BetaChartSize);
+}
+
+BetaCodeWin* BetaCodeWin::Loaded() {
+    return instance().data();
+}
+
+void BetaCodeWin::ShowChart() {
+    if (!instance())
+        instance() = new BetaCodeWin;
+    instance()->show();
+    instance()->raise();
+}
+
+void BetaCodeWin::UnloadChart() {
+    if (instance())
+        instance()->close();
+}
+
+void BetaCodeWin::BetaButton_Click(QAbstractButton* betaButton) {
+    if (betaButton->text() == showCaption) {
+        ShowChart();
+        betaButton->setText(hideCaption);
+    } else {
+        betaButton->setText(showCaption);
+        UnloadChart();
+    }
+}
+
+void BetaCodeWin::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintBetaChart(painter);
+}
+
+void BetaCodeWin::closeEvent(QCloseEvent* event) {
+    // Closing unloads the chart: it is gone at once for every caller, deleted afterwards.
+    if (instance() == this)
+        instance() = nullptr;
+    Form_Unload();
+    event->accept();
+}
+
+void BetaCodeWin::Form_Unload() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QString name = window->objectName();
+        if (name != "QuizWindow" && name != "VerbQuizWindow" && name != "NounQuizWindow")
+            continue;
+        if (auto* button = window->findChild<QAbstractButton*>("BetaButton"))
+            button->setText(showCaption);
+    }
+}

@@ -1,0 +1,115 @@
+#include "mainwin/BetaCodeWinChart.h"
+
+#include "greek/BetaCode.h"
+#include "greek/GreekStuff.h"
+#include "platform/Text.h"
+
+#include <QFont>
+#include <QPainter>
+#include <string>
+
+namespace {
+
+// The display font when it is installed, else a font with polytonic Greek.
+QFont GreekFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Ortholex"), QStringLiteral("DejaVu Serif")});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont KeyFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    font.setStyleHint(QFont::Monospace);
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont LabelFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QString Greek(const std::string& beta) {
+    return DisplayFontToQString(BetaToDisplayFont(beta));
+}
+
+// A mark shown on a letter it goes with; the capital's mark stands before its letter.
+std::string MarkExample(char mark) {
+    if (mark == '*')
+        return "*a";
+    return std::string(1, mark == '+' ? 'i' : 'a') + mark;
+}
+
+const QColor ink(0x20, 0x20, 0x20);
+const QColor keyInk(0x1a, 0x4d, 0x8c);
+const QColor rule(0xc8, 0xd0, 0xdc);
+
+constexpr int letterColumns = 8, letterWidth = 36, letterHeight = 47, left = 4, top = 3;
+constexpr int marksLeft = left + letterColumns * letterWidth + 8;
+constexpr int markHeight = 18;
+
+void PaintLetters(QPainter& painter) {
+    painter.setPen(rule);
+    for (int row = 1; row < 3; ++row)
+        painter.drawLine(left, top + row * letterHeight, marksLeft - 8, top + row * letterHeight);
+    for (int column = 1; column < letterColumns; ++column)
+        painter.drawLine(left + column * letterWidth, top, left + column * letterWidth,
+                         top + 3 * letterHeight);
+
+    for (std::size_t i = 0; i < BetaLetters.size(); ++i) {
+        const BetaLetterInfo& letter = BetaLetters[i];
+        const QRect cell(left + int(i % letterColumns) * letterWidth,
+                         top + int(i / letterColumns) * letterHeight, letterWidth, letterHeight);
+        QString greek = DisplayFontToQString(std::string(1, letter.display));
+        if (letter.beta == 's')
+            greek += QStringLiteral(" ") + DisplayFontToQString(std::string(1, DisplayFinalSigma));
+        painter.setPen(ink);
+        painter.setFont(GreekFont(21));
+        painter.drawText(cell.adjusted(0, 2, 0, -letterHeight / 2), Qt::AlignCenter, greek);
+        painter.setPen(keyInk);
+        painter.setFont(KeyFont(15));
+        painter.drawText(cell.adjusted(0, letterHeight / 2, 0, -2), Qt::AlignCenter,
+                         QString(QChar::fromLatin1(letter.beta)));
+    }
+}
+
+void PaintMarks(QPainter& painter) {
+    painter.setPen(rule);
+    painter.drawLine(marksLeft - 4, top, marksLeft - 4, top + 3 * letterHeight);
+    const int width = BetaChartSize.width() - marksLeft - 2;
+    for (std::size_t i = 0; i < BetaMarks.size(); ++i) {
+        const BetaMarkInfo& mark = BetaMarks[i];
+        const int y = top + 1 + int(i) * markHeight;
+        painter.setPen(keyInk);
+        painter.setFont(KeyFont(15));
+        painter.drawText(QRect(marksLeft, y, 16, markHeight), Qt::AlignCenter,
+                         QString(QChar::fromLatin1(mark.beta)));
+        painter.setPen(ink);
+        painter.setFont(LabelFont(12));
+        painter.drawText(QRect(marksLeft + 20, y, width - 70, markHeight), Qt::AlignVCenter,
+                         QString::fromLatin1(mark.meaning));
+        const std::string example = MarkExample(mark.beta);
+        painter.setPen(keyInk);
+        painter.setFont(KeyFont(12));
+        painter.drawText(QRect(marksLeft + width - 50, y, 24, markHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(example));
+        painter.setPen(ink);
+        painter.setFont(GreekFont(16));
+        painter.drawText(QRect(marksLeft + width - 24, y - 1, 24, markHeight + 2), Qt::AlignCenter,
+                         Greek(example));
+    }
+}
+
+} // namespace
+
+void PaintBetaChart(QPainter& painter) {
+    painter.fillRect(QRect(QPoint(0, 0), BetaChartSize), QColor(0xfd, 0xfc, 0xf7));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintLetters(painter);
+    PaintMarks(painter);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/MyApp.h"
+#include "platform/MessageBox.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <string>
+#include <vector>
+
+// A pane inside a plain window, with a Data folder and a user folder of the test's own. Messages
+// are recorded, and also written to stderr so that death tests can match them.
+template <class Pane> class PaneFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DataFolder = data.path();
+        UserFolder = user.path();
+        SetMessageSink([this](const std::string& text, MsgIcon icon) {
+            messages.push_back(text);
+            icons.push_back(icon);
+            std::cerr << "message: " << text << std::endl;
+        });
+        pane = new Pane(&window);
+        window.resize(640, 360);
+        window.show();
+    }
+    void TearDown() override { SetMessageSink(nullptr); }
+
+    template <class T> T* child(const char* name) {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QCheckBox* box(const char* name) { return child<QCheckBox>(name); }
+    void click(const char* button) {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+
+    // The check marks of a list, as a text of 0s and 1s.
+    std::string checks(const char* list) {
+        std::string marks;
+        QListWidget* box = child<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i)
+            marks += box->item(i)->checkState() == Qt::Checked ? '1' : '0';
+        return marks;
+    }
+    std::string text(const char* list, int row) {
+        return child<QListWidget>(list)->item(row)->data(Qt::UserRole).toByteArray().toStdString();
+    }
+
+    TempFolder data;
+    TempFolder user;
+    QWidget window;
+    Pane* pane = nullptr;
+    std::vector<std::string> messages;
+    std::vector<MsgIcon> icons;
+};
+
+inline const char* const prefsError =
+    "I could not open your preference file; using default preferences instead.";
+inline const char* const saveError = "For some reason I could not save your preferences.";

@@ -1,0 +1,113 @@
+#include "PaneFixture.h"
+#include "greek/GreekStuff.h"
+#include "mainwin/NounPane.h"
+
+namespace {
+
+// Three words; the second takes several lines. The name is the third blank-separated field.
+const std::string threeWords = "3\r\n"
+                               "01 1 lovgo\" x\r\n"
+                               "02 1 cwvra\r\n"
+                               "02 2 more lines\r\n"
+                               "03 3 kalov\"\r\n";
+
+class NounPaneTest : public PaneFixture<NounPane> {
+protected:
+    void loadList(const std::string& file = threeWords) {
+        data.write("NounList.lxd", file);
+        pane->LoadNounList();
+    }
+    void loadPrefs(const std::string& file) {
+        user.write("NounPrefs.lxp", file);
+        pane->LoadNounPrefs();
+    }
+    void checkEverything() {
+        box("NounDualBut")->setChecked(true);
+        box("NounVocativeBut")->setChecked(true);
+        QListWidget* list = child<QListWidget>("NounListBox");
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setCheckState(Qt::Checked);
+    }
+    void expectDefaults(const std::string& items) {
+        EXPECT_FALSE(box("NounDualBut")->isChecked());
+        EXPECT_FALSE(box("NounVocativeBut")->isChecked());
+        EXPECT_EQ(checks("NounListBox"), items);
+    }
+};
+
+TEST_F(NounPaneTest, HoldsTheControlsOfThePane) {
+    for (const char* name : {"NounPickFrame", "NounSelectFrame"})
+        EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_EQ(child<QPushButton>("BevelButton3")->text(), "Uncheck All");
+    EXPECT_EQ(box("NounDualBut")->text(), "Drill Dual Forms?");
+    EXPECT_EQ(box("NounVocativeBut")->text(), "Drill Vocative Forms?");
+    EXPECT_EQ(pane->BeginButton(), child<QPushButton>("NounBeginButton"));
+    EXPECT_NE(window.findChild<QPushButton*>("NounDefaultButton"), nullptr);
+}
+
+TEST_F(NounPaneTest, ListsEachWordOnceByTheThirdFieldOfItsFirstLine) {
+    loadList();
+    EXPECT_EQ(checks("NounListBox"), "000");
+    EXPECT_EQ(text("NounListBox", 0), BetaToDisplayFont(DataFontToBeta("lovgo\"")));
+    EXPECT_EQ(text("NounListBox", 1), BetaToDisplayFont(DataFontToBeta("cwvra")));
+    EXPECT_EQ(text("NounListBox", 2), BetaToDisplayFont(DataFontToBeta("kalov\"")));
+
+    loadList("2" + threeWords.substr(1));
+    EXPECT_EQ(checks("NounListBox"), "00");
+    EXPECT_TRUE(messages.empty());
+}
+
+using NounPaneDeathTest = NounPaneTest;
+
+TEST_F(NounPaneDeathTest, MissingOrUnreadableWordFileEndsTheProgram) {
+    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0),
+                "Could not find NounList.lxd. Please reinstall.");
+    data.write("NounList.lxd", "1\r\n01 lovgo\"\r\n"); // no third field
+    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0), "File error loading nouns.");
+}
+
+TEST_F(NounPaneTest, PrefsRoundTripAndTheirFailures) {
+    loadList();
+    pane->SaveNounPrefs("01,03", true, false);
+    EXPECT_EQ(TempFolder::read(user.path("NounPrefs.lxp")),
+              "\"01,03\"\r\n\"true\"\r\n\"false\"\r\n");
+    pane->LoadNounPrefs();
+    EXPECT_EQ(checks("NounListBox"), "101");
+    EXPECT_TRUE(box("NounDualBut")->isChecked());
+    EXPECT_FALSE(box("NounVocativeBut")->isChecked());
+    EXPECT_TRUE(messages.empty());
+
+    for (const std::string& file : {std::string("\"02,04\"\r\n\"true\"\r\n\"true\"\r\n"),
+                                    std::string("\"2\"\r\n\"true\"\r\n")}) {
+        checkEverything();
+        messages.clear();
+        loadPrefs(file);
+        EXPECT_EQ(messages, std::vector<std::string>{prefsError}) << file;
+        expectDefaults("100");
+    }
+
+    UserFolder = user.path("gone");
+    messages.clear();
+    pane->SaveNounPrefs("01", false, false);
+    EXPECT_EQ(messages, std::vector<std::string>{saveError});
+}
+
+TEST_F(NounPaneTest, DefaultSettingsAndUncheckAll) {
+    loadList();
+    checkEverything();
+    pane->LoadNounPrefs(); // no file: the defaults, silently
+    expectDefaults("100");
+    EXPECT_TRUE(messages.empty());
+
+    checkEverything();
+    click("NounDefaultButton");
+    expectDefaults("100");
+
+    checkEverything();
+    click("BevelButton3");
+    EXPECT_EQ(checks("NounListBox"), "000");
+    EXPECT_TRUE(box("NounDualBut")->isChecked());
+    EXPECT_TRUE(box("NounVocativeBut")->isChecked());
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+#include "PaneFixture.h"
+#include "greek/GreekStuff.h"
+#include "mainwin/VerbPane.h"
+#include "platform/Folders.h"
+#include "platform/Text.h"
+
+namespace {
+
+// Four verbs; the first and third take several lines.
+const std::string fourVerbs = "4\r\n"
+                              "01111111,luvw,x\r\n"
+                              "01111121,lueij\r\n"
+                              "01111131,luei\r\n"
+                              "02111111,paideuvw\r\n"
+                              "03111111,graVfw\r\n"
+                              "03211111,graVfomai\r\n"
+                              "04111111,Jei)mi\r\n";
+
+const std::string allBoxes[] = {
+    "IndicBut",       "ImperBut",     "SubjBut",       "OptBut",          "InfBut",
+    "PartBut",        "PresBut",      "FutBut",        "ImperfBut",       "FirstAorBut",
+    "SecondAorBut",   "FirstPerfBut", "SecondPerfBut", "FirstPluperfBut", "SecondPluperfBut",
+    "FutPerfBut",     "ActBut",       "MidBut",        "PassBut",         "DualBut",
+    "ThirdPersImpBut"};
+
+class VerbPaneTest : public PaneFixture<VerbPane> {
+protected:
+    void loadList(const std::string& file = fourVerbs) {
+        data.write("Verbs.lxd", file);
+        pane->LoadVerbList();
+    }
+    void loadPrefs(const std::string& file) {
+        user.write("VerbPrefs.lxp", file);
+        pane->LoadVerbPrefs();
+    }
+    // The names of the checked boxes, in the table's order.
+    std::string checkedBoxes() {
+        std::string names;
+        for (const std::string& name : allBoxes) {
+            if (box(name.c_str())->isChecked())
+                names += (names.empty() ? "" : " ") + name;
+        }
+        return names;
+    }
+    void checkEverything() {
+        for (const std::string& name : allBoxes)
+            box(name.c_str())->setChecked(true);
+        QListWidget* list = child<QListWidget>("VerbListBox");
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setCheckState(Qt::Checked);
+    }
+    void expectDefaults(const std::string& items) {
+        EXPECT_EQ(checkedBoxes(), "IndicBut InfBut PresBut ActBut");
+        EXPECT_EQ(checks("VerbListBox"), items);
+    }
+};
+
+TEST_F(VerbPaneTest, HoldsTheControlsOfThePane) {
+    for (const char* name : {"VerbPickFrame", "VerbSelectFormsFrame"})
+        EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_EQ(child<QPushButton>("BevelButton2")->text(), "Uncheck All Verbs");
+    EXPECT_EQ(child<QPushButton>("VerbDefaultButton")->text(), "Default Settings");
+    EXPECT_EQ(pane->BeginButton(), child<QPushButton>("VerbBeginButton"));
+    EXPECT_EQ(pane->BeginButton()->text(), "Begin Drill");
+    EXPECT_EQ(box("FirstPluperfBut")->text(), "1st Pluperf.");
+    EXPECT_EQ(box("ThirdPersImpBut")->text(), "3rd Person Imperatives?");
+    auto* frame = child<QWidget>("VerbSelectFormsFrame");
+    for (const std::string& name : allBoxes)
+        EXPECT_EQ(box(name.c_str())->parentWidget(), frame) << name;
+}
+
+TEST_F(VerbPaneTest, ListsEachVerbOnceByTheFormOfItsFirstLine) {
+    loadList();
+    QListWidget* list = child<QListWidget>("VerbListBox");
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_EQ(checks("VerbListBox"), "0000");
+    const char* forms[] = {"luvw", "paideuvw", "graVfw", "Jei)mi"};
+    for (int i = 0; i < 4; ++i) {
+        const std::string shown = BetaToDisplayFont(DataFontToBeta(forms[i]));
+        EXPECT_EQ(text("VerbListBox", i), shown);
+        EXPECT_EQ(list->item(i)->text(), DisplayFontToQString(shown));
+    }
+    EXPECT_EQ(list->item(0)->text().front(), QChar(0x03bb)); // lambda
+    EXPECT_EQ(list->font().family(), "Ortholex");
+
+    // Loading again starts from an empty list.
+    loadList("1\r\n05111111,a\r\n");
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(VerbPaneTest, TrustsTheCountLineButNotBeyondTheFile) {
+    loadList("3" + fourVerbs.substr(1));
+    EXPECT_EQ(checks("VerbListBox"), "000");
+
+    loadList("9" + fourVerbs.substr(1));
+    EXPECT_EQ(checks("VerbListBox"), "0000");
+
+    loadList("0\r\n01111111,luvw\r\n");
+    EXPECT_EQ(checks("VerbListBox"), "");
+
+    // Lines are grouped by their first two characters only, whatever they are; a last line
+    // without its line end counts.
+    loadList("3\r\n07111111,a\r\n07111112,b\r\nxx,g\r\n1,d");
+    EXPECT_EQ(checks("VerbListBox"), "000");
+    EXPECT_EQ(text("VerbListBox", 2), BetaToDisplayFont("d"));
+    EXPECT_TRUE(messages.empty());
+}
+
+using VerbPaneDeathTest = VerbPaneTest;
+
+TEST_F(VerbPaneDeathTest, MissingOrUnreadableVerbFileEndsTheProgram) {
+    EXPECT_EXIT(pane->LoadVerbList(), testing::ExitedWithCode(0),
+                "There is no file named Verbs.lxd in the Data folder. Please reinstall Lexivo.");
+    for (const std::string& file :
+         {std::string(""), std::string("2\r\n"), std::string("2\r\n01111111\r\n"),
+          std::string("99999\r\n0,a\r\n")}) {
+        data.write("Verbs.lxd", file);
+        EXPECT_EXIT(pane->LoadVerbList(), testing::ExitedWithCode(0), "File error loading verbs.")
+            << file;
+    }
+}
+
+TEST_F(VerbPaneTest, PrefsReadBackWhatWasSaved) {
+    loadList();
+    pane->SaveVerbPrefs("01,04", "1,3", "1,4,0", "1,5", false, true);
+    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")),
+              "\"01,04\"\r\n\"1,3\"\r\n\"1,4,0\"\r\n\"1,5\"\r\n\"false\"\r\n\"true\"\r\n");
+    checkEverything();
+    pane->LoadVerbPrefs();
+    EXPECT_EQ(checks("VerbListBox"), "1001");
+    EXPECT_EQ(checkedBoxes(), "IndicBut InfBut PresBut FirstAorBut FutPerfBut ActBut PassBut "
+                              "ThirdPersImpBut");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(VerbPaneTest, PrefsTakeOnlyTheCodesTheyKnow) {
+    loadList();
+    checkEverything();
+    // Empty fields are skipped; unknown codes are ignored; a flag is "true" exactly.
+    loadPrefs("\"\"\r\n\"1,7\"\r\n\",2,,9\"\r\n\"6,0\"\r\n\"True\"\r\n\"true \"\r\n");
+    EXPECT_EQ(checks("VerbListBox"), "0000");
+    EXPECT_EQ(checkedBoxes(), "PartBut FutBut SecondPluperfBut ActBut");
+    // Values may share a line, separated by commas; what follows the sixth is not read.
+    loadPrefs("\"02\",\"2\",\"3\",\"4\",\"true\",\"false\"\r\nextra, values\r\n");
+    EXPECT_EQ(checks("VerbListBox"), "0100");
+    EXPECT_EQ(checkedBoxes(), "OptBut ImperfBut MidBut DualBut");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
+    loadList();
+    const std::string files[] = {
+        "\"02,05\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n", // beyond the list
+        "\"00\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n",    // no verb 0
+        "\"01\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n",                 // five values
+        "\"01\"\r\n\"2\"\r\n\"1\r\n",                                         // quote not closed
+        "\x01\x02garbage\xff",
+        "",
+    };
+    for (const std::string& file : files) {
+        checkEverything();
+        messages.clear();
+        loadPrefs(file);
+        EXPECT_EQ(messages, std::vector<std::string>{prefsError}) << file;
+        EXPECT_EQ(icons.back(), MsgIcon::Stop);
+        expectDefaults("1000");
+    }
+}
+
+TEST_F(VerbPaneTest, NoPrefsFileGivesTheDefaultsSilently) {
+    loadList();
+    checkEverything();
+    pane->LoadVerbPrefs();
+    expectDefaults("1000");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(FileExists(user.path("VerbPrefs.lxp")));
+}
+
+TEST_F(VerbPaneTest, AFailedSaveIsToldAndKeepsTheOldFile) {
+    const std::string old = "\"01\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n";
+    user.write("VerbPrefs.lxp", old);
+    UserFolder = user.path("gone");
+    pane->SaveVerbPrefs("02", "2", "2", "2", true, true);
+    EXPECT_EQ(messages, std::vector<std::string>{saveError});
+    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")), old);
+}
+
+TEST_F(VerbPaneTest, DefaultSettingsAndUncheckAll) {
+    loadList();
+    checkEverything();
+    click("VerbDefaultButton");
+    expectDefaults("1000");
+
+    checkEverything();
+    click("BevelButton2");
+    EXPECT_EQ(checks("VerbListBox"), "0000");
+    for (const std::string& name : allBoxes)
+        EXPECT_TRUE(box(name.c_str())->isChecked()) << name;
+
+    // With an empty list the defaults check no item.
+    loadList("0\r\n01111111,luvw\r\n");
+    checkEverything();
+    pane->SetDefaultVerbPrefs();
+    expectDefaults("");
+}
+
+TEST_F(VerbPaneTest, ClickingAnItemTogglesItsCheckMark) {
+    loadList();
+    QListWidget* list = child<QListWidget>("VerbListBox");
+    const QPoint onText = list->visualItemRect(list->item(2)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
+    EXPECT_EQ(checks("VerbListBox"), "0010");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
+    EXPECT_EQ(checks("VerbListBox"), "0000");
+}
+
+} // namespace
