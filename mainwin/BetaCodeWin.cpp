@@ -35,8 +35,9 @@ BetaCodeWin* BetaCodeWin::Loaded() {
 void BetaCodeWin::ShowChart() {
     if (!instance())
         instance() = new BetaCodeWin;
+    else if (instance()->isVisible())
+        instance()->raise();
     instance()->show();
-    instance()->raise();
 }
 
 void BetaCodeWin::UnloadChart() {

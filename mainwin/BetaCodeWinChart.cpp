@@ -49,14 +49,14 @@ const QColor ink(0x20, 0x20, 0x20);
 const QColor keyInk(0x1a, 0x4d, 0x8c);
 const QColor rule(0xc8, 0xd0, 0xdc);
 
-constexpr int letterColumns = 8, letterWidth = 36, letterHeight = 47, left = 4, top = 3;
-constexpr int marksLeft = left + letterColumns * letterWidth + 8;
-constexpr int markHeight = 18;
+constexpr int letterColumns = 8, letterWidth = 34, letterHeight = 47, left = 4, top = 3;
+constexpr int marksLeft = left + letterColumns * letterWidth + 10;
+constexpr double markHeight = 3.0 * letterHeight / BetaMarks.size();
 
 void PaintLetters(QPainter& painter) {
     painter.setPen(rule);
     for (int row = 1; row < 3; ++row)
-        painter.drawLine(left, top + row * letterHeight, marksLeft - 8, top + row * letterHeight);
+        painter.drawLine(left, top + row * letterHeight, marksLeft - 10, top + row * letterHeight);
     for (int column = 1; column < letterColumns; ++column)
         painter.drawLine(left + column * letterWidth, top, left + column * letterWidth,
                          top + 3 * letterHeight);
@@ -80,27 +80,27 @@ void PaintLetters(QPainter& painter) {
 
 void PaintMarks(QPainter& painter) {
     painter.setPen(rule);
-    painter.drawLine(marksLeft - 4, top, marksLeft - 4, top + 3 * letterHeight);
-    const int width = BetaChartSize.width() - marksLeft - 2;
+    painter.drawLine(marksLeft - 5, top, marksLeft - 5, top + 3 * letterHeight);
+    const double width = BetaChartSize.width() - marksLeft - 2;
     for (std::size_t i = 0; i < BetaMarks.size(); ++i) {
         const BetaMarkInfo& mark = BetaMarks[i];
-        const int y = top + 1 + int(i) * markHeight;
+        const double y = top + double(i) * markHeight;
         painter.setPen(keyInk);
         painter.setFont(KeyFont(15));
-        painter.drawText(QRect(marksLeft, y, 16, markHeight), Qt::AlignCenter,
+        painter.drawText(QRectF(marksLeft, y, 14, markHeight), Qt::AlignCenter,
                          QString(QChar::fromLatin1(mark.beta)));
         painter.setPen(ink);
-        painter.setFont(LabelFont(12));
-        painter.drawText(QRect(marksLeft + 20, y, width - 70, markHeight), Qt::AlignVCenter,
+        painter.setFont(LabelFont(11));
+        painter.drawText(QRectF(marksLeft + 18, y, width - 66, markHeight), Qt::AlignVCenter,
                          QString::fromLatin1(mark.meaning));
         const std::string example = MarkExample(mark.beta);
         painter.setPen(keyInk);
-        painter.setFont(KeyFont(12));
-        painter.drawText(QRect(marksLeft + width - 50, y, 24, markHeight),
+        painter.setFont(KeyFont(11));
+        painter.drawText(QRectF(marksLeft + width - 46, y, 22, markHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(example));
         painter.setPen(ink);
-        painter.setFont(GreekFont(16));
-        painter.drawText(QRect(marksLeft + width - 24, y - 1, 24, markHeight + 2), Qt::AlignCenter,
+        painter.setFont(GreekFont(15));
+        painter.drawText(QRectF(marksLeft + width - 22, y - 2, 22, markHeight + 2), Qt::AlignCenter,
                          Greek(example));
     }
 }

@@ -50,7 +50,6 @@ void ProgDialog::Unload() {
 
 void ProgDialog::ShowNow() {
     show();
-    raise();
     // The window system maps a new window only through events; wait briefly for that so the
     // window is on screen before the caller's loop starts. Input stays queued meanwhile.
     QElapsedTimer waited;

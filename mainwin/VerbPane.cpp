@@ -61,8 +61,8 @@ constexpr std::array<VerbBox, 21> verbBoxes{{
     {"ActBut", "Active", Voice, 1, true, 0, 3},
     {"MidBut", "Middle", Voice, 2, false, 1, 3},
     {"PassBut", "Passive", Voice, 3, false, 2, 3},
-    {"DualBut", "Duals?", Option, -1, false, 4, 3},
-    {"ThirdPersImpBut", "3rd Person Imperatives?", Option, -1, false, 5, 3},
+    {"DualBut", "Duals?", Option, -1, false, 7, 0},
+    {"ThirdPersImpBut", "3rd Person Imperatives?", Option, -1, false, 7, 1},
 }};
 
 constexpr std::size_t dualBox = 19, thirdPersImpBox = 20;
@@ -75,9 +75,12 @@ VerbPane::VerbPane(QWidget* parent) : ParadigmPane(parent, verbNames) {
         const VerbBox& box = verbBoxes[i];
         boxes_[i] = new QCheckBox(box.caption);
         boxes_[i]->setObjectName(box.name);
-        grid->addWidget(boxes_[i], box.row, box.column);
+        // The long caption runs on into the next column.
+        grid->addWidget(boxes_[i], box.row, box.column, 1, i == thirdPersImpBox ? 2 : 1);
     }
-    grid->setRowStretch(6, 1);
+    // The options stand apart, below the moods, tenses and voices.
+    grid->setRowMinimumHeight(6, 8);
+    grid->setRowStretch(8, 1);
 }
 
 void VerbPane::LoadVerbList() {
