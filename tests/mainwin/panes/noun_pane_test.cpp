@@ -35,22 +35,12 @@ protected:
     }
 };
 
-TEST_F(NounPaneTest, HoldsTheControlsOfThePane) {
-    for (const char* name : {"NounPickFrame", "NounSelectFrame"})
-        EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
-    EXPECT_EQ(child<QPushButton>("BevelButton3")->text(), "Uncheck All");
-    EXPECT_EQ(box("NounDualBut")->text(), "Drill Dual Forms?");
-    EXPECT_EQ(box("NounVocativeBut")->text(), "Drill Vocative Forms?");
-    EXPECT_EQ(pane->BeginButton(), child<QPushButton>("NounBeginButton"));
-    EXPECT_NE(window.findChild<QPushButton*>("NounDefaultButton"), nullptr);
-}
-
 TEST_F(NounPaneTest, ListsEachWordOnceByTheThirdFieldOfItsFirstLine) {
     loadList();
     EXPECT_EQ(checks("NounListBox"), "000");
-    EXPECT_EQ(text("NounListBox", 0), BetaToDisplayFont(DataFontToBeta("lovgo\"")));
     EXPECT_EQ(text("NounListBox", 1), BetaToDisplayFont(DataFontToBeta("cwvra")));
     EXPECT_EQ(text("NounListBox", 2), BetaToDisplayFont(DataFontToBeta("kalov\"")));
+    EXPECT_EQ(pane->BeginButton(), child<QPushButton>("NounBeginButton"));
 
     loadList("2" + threeWords.substr(1));
     EXPECT_EQ(checks("NounListBox"), "00");
