@@ -122,19 +122,25 @@ unsigned char At(const std::string& text, std::size_t i) {
     return static_cast<unsigned char>(text[i]);
 }
 
-// A capital marker at i: its breathing glyph, if any, and the capital letter. A capital marker
-// without a letter among its marks is shown as a blank. Returns the position after the capital.
+// A capital marker at i: its breathing glyph, if any, and the capital letter. The capital's marks
+// stand between the marker and the letter; those without a glyph (diaeresis, iota subscript) are
+// dropped. A marker whose marks are followed by anything but a letter is shown as a blank, and
+// that character is left for what follows. Returns the position after the capital.
 std::size_t AppendCapital(const std::string& beta, std::size_t i, std::string& out) {
     bool breathing[2] = {false, false}; // smooth, rough
     bool accent[3] = {false, false, false};
     unsigned char piece = ' ';
     std::size_t k = i + 1;
     for (std::size_t examined = 0; examined < MostCapitalMarks && k < beta.size(); ++examined) {
-        const unsigned char c = At(beta, k++);
+        const unsigned char c = At(beta, k);
         if (DisplayLetters[c] != 0) {
             piece = static_cast<unsigned char>(DisplayLetters[c] - 32);
+            ++k;
             break;
         }
+        if (MarkGroup(static_cast<char>(c)) == 0)
+            break;
+        ++k;
         for (int b = 0; b < 2; ++b)
             breathing[b] = breathing[b] || c == static_cast<unsigned char>(CapitalBreathings[b]);
         for (int a = 0; a < 3; ++a)
@@ -149,7 +155,8 @@ std::size_t AppendCapital(const std::string& beta, std::size_t i, std::string& o
     return k;
 }
 
-// A vowel or rho at i with the marks right after it. Returns the position after its marks.
+// A vowel or rho at i with the marks right after it; any other character ends its marks.
+// Returns the position after its marks.
 std::size_t AppendVowel(const std::string& beta, std::size_t i, std::string& out) {
     const unsigned char vowel = At(beta, i);
     unsigned marks = 0;
