@@ -5,8 +5,6 @@
 #include <limits>
 #include <string_view>
 
-// An empty separator never matches: a non-empty text is then one field.
-
 namespace {
 
 // Calls piece(start, length) for every field of text in order until piece returns false.

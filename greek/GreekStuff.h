@@ -17,7 +17,7 @@ std::string StripBetaMarks(const std::string& text);
 std::string StripAccents(const std::string& text);
 
 // The n-th field (from 1) of text split at separator; RunError(SubscriptOutOfRange) when there is
-// no such field.
+// no such field. An empty separator never matches, so a non-empty text is then one field.
 std::string GetField(const std::string& text, const std::string& separator, int n);
 // The number of fields (0 for an empty text); RunError(Overflow) beyond 32767.
 std::int16_t CountFields(const std::string& text, const std::string& separator);
@@ -27,6 +27,7 @@ std::string DataFontToBeta(const std::string& text);
 std::string BetaToDisplayFont(const std::string& text);
 std::string DisplayFontToBeta(const std::string& text);
 
-// Typing errors of the best approximate occurrence of pattern in text.
+// Typing errors of the best approximate occurrence of pattern in text: 0 to 5 unscaled. Texts of
+// any length are counted exactly; a scaled count beyond the 16-bit range is held at 32767.
 std::int16_t CountTypos(const std::string& pattern, const std::string& text, bool countSwaps,
                         bool scaleByLength);
