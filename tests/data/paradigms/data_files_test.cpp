@@ -62,8 +62,8 @@ TEST(ParadigmDataFiles, EveryLineEndsWithCrLfAndFollowsACountLine) {
 }
 
 TEST(ParadigmDataFiles, WordsAreNumberedInOrderAndCounted) {
-    ExpectNumberedGroups("Verbs.lxd", 1);
-    ExpectNumberedGroups("Nouns.lxd", 1);
+    ExpectNumberedGroups("Verbs.lxd", 5);
+    ExpectNumberedGroups("Nouns.lxd", 15);
 }
 
 TEST(VerbsFile, CodesAreWellFormedAndUnique) {
@@ -209,7 +209,20 @@ TEST(ParadigmForms, CodesNameTheRightForms) {
     EXPECT_EQ(verb["01201311"], "lelu/setai"); // future perfect
     EXPECT_EQ(verb["01181111"], "e)lelu/kh");  // pluperfect, older and later
     EXPECT_EQ(verb["01181112"], "e)lelu/kein");
+    EXPECT_EQ(verb["02156111"], "lipw/n");   // second aorist participle
+    EXPECT_EQ(verb["02171111"], "le/loipa"); // second perfect
+    EXPECT_EQ(verb["03114111"], "poioi/hn"); // contract optative, both spellings
+    EXPECT_EQ(verb["03114112"], "poioi=mi");
+    EXPECT_EQ(verb["04115001"], "tima=n");
+    EXPECT_EQ(verb["05111311"], "e)sti/"); // movable nu as a second spelling
+    EXPECT_EQ(verb["05111312"], "e)sti/n");
+    EXPECT_EQ(verb["05221311"], "e)/stai"); // future, middle in form
     EXPECT_EQ(noun["011111"], "lo/gos");
-    EXPECT_EQ(noun["011313"], "lo/gois"); // dative plural
-    EXPECT_EQ(noun["011512"], "lo/gw");   // vocative dual
+    EXPECT_EQ(noun["011313"], "lo/gois");  // dative plural
+    EXPECT_EQ(noun["011512"], "lo/gw");    // vocative dual
+    EXPECT_EQ(noun["132141"], "e)gw/");    // masculine or feminine
+    EXPECT_EQ(noun["152253"], "au)tw=n");  // all three genders
+    EXPECT_EQ(noun["173211"], "a)gaqou="); // masculine and neuter alike, apart
+    EXPECT_EQ(noun["173231"], "a)gaqou=");
+    EXPECT_EQ(noun["183251"], "a)di/kou");
 }
