@@ -1,0 +1,156 @@
+// The vocabulary list builder: how it links a source, and that it refuses a faulty one with
+// the line at fault.
+
+#include "data/vocab/BetaWordCheck.h"
+#include "data/vocab/VocabList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Build(const std::string& source) {
+    return VocabListText(LinkVocabList(ParseVocabSource(source)));
+}
+
+// The source line and message of the fault the builder reports.
+std::pair<int, std::string> Fault(const std::string& source) {
+    try {
+        Build(source);
+    } catch (const VocabSourceError& e) {
+        return {e.line(), e.what()};
+    }
+    return {0, "no fault reported"};
+}
+
+TEST(VocabBuilder, WritesRecordsWithTheirLinks) {
+    // Records 0 and 2 are one word, whose chapter-3 entry repeats and extends chapter 1's;
+    // "I go" is shared by two words, "I walk" belongs to one word only and stays unlinked.
+    const std::string source = "# a comment\n"
+                               "chapter 1\n"
+                               "badi/zw ; badiou=mai ; I walk\n"
+                               "e)n [Dat] ; ; in [Dat]\r\n"
+                               "\n"
+                               "chapter 3\n"
+                               "badi/zw ; ; I walk ; I go\n"
+                               "e)/rxomai ; ei)=mi ; I come ; I go\n";
+    const std::string expected = "4\r\n"
+                                 // record 0
+                                 "1\r\nbadi/zw\r\nbadiou=mai\r\n2\r\n-1\r\n0\r\nNone\r\n1\r\n"
+                                 "I walk\r\n-1\r\n-1\r\n-1\r\n-1\r\n0\r\nNone\r\n"
+                                 "\r\n"
+                                 // record 1
+                                 "1\r\ne)n\r\ne)n\r\n-1\r\n-1\r\n1\r\nDat\r\n1\r\n"
+                                 "in\r\n-1\r\n-1\r\n-1\r\n-1\r\n1\r\nDat\r\n"
+                                 "\r\n"
+                                 // record 2: an empty second form is the headword
+                                 "3\r\nbadi/zw\r\nbadi/zw\r\n-1\r\n0\r\n0\r\nNone\r\n2\r\n"
+                                 "I walk\r\n-1\r\n-1\r\n-1\r\n-1\r\n0\r\nNone\r\n"
+                                 "I go\r\n3\r\n1\r\n-1\r\n-1\r\n0\r\nNone\r\n"
+                                 "\r\n"
+                                 // record 3
+                                 "3\r\ne)/rxomai\r\nei)=mi\r\n-1\r\n-1\r\n0\r\nNone\r\n2\r\n"
+                                 "I come\r\n-1\r\n-1\r\n-1\r\n-1\r\n0\r\nNone\r\n"
+                                 "I go\r\n-1\r\n-1\r\n2\r\n1\r\n0\r\nNone\r\n";
+    EXPECT_EQ(Build(source), expected);
+}
+
+TEST(VocabBuilder, OrdersChainsByChapterNotByLine) {
+    // A chapter written below a later one still comes first in both chains.
+    std::vector<ListRecord> r = LinkVocabList(ParseVocabSource("chapter 5\n"
+                                                               "lu/w ; ; I loose ; I free\n"
+                                                               "chapter 2\n"
+                                                               "lu/w ; ; I loose\n"
+                                                               "e)leuqero/w ; ; I free\n"));
+    EXPECT_EQ(r[1].nextEntry, 0);
+    EXPECT_EQ(r[0].prevEntry, 1);
+    EXPECT_EQ(r[1].prevEntry, -1);
+    EXPECT_EQ(r[0].nextEntry, -1);
+    EXPECT_EQ(r[2].meanings[0].nextWord, 0);
+    EXPECT_EQ(r[0].meanings[1].prevWord, 2);
+    EXPECT_EQ(r[0].meanings[1].prevMeaning, 0);
+}
+
+TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
+    struct Case {
+        std::string source;
+        int line;
+        std::string words; // part of the message
+    };
+    const std::vector<Case> cases{
+        {"a)gro/s ; ; field\n", 1, "before the first chapter"},
+        {"chapter x\n", 1, "whole number"},
+        {"chapter 1\n\na)gro/s ; field\n", 3, "at least one meaning"},
+        {"chapter 1\na)gro/s [Abl] ; ; field\n", 2, "unknown construction marker [Abl]"},
+        {"chapter 1\na)gro/s ; ; field ; \n", 2, "empty meaning"},
+        {"chapter 1\na)gro/s ; ; a ; b ; c ; d ; e ; f ; g\n", 2, "more than six meanings"},
+        {"chapter 1\nlu/w ; ; I loose ; release\n", 2, "'I release'"},
+        {"chapter 1\nlu/w ; ; loose ; loose\n", 2, "stands twice"},
+        {"chapter 1\nlu/w ; ; I loose \xc3\xa9\n", 2, "ASCII"},
+        {"chapter 1\nagro/s ; ; field\n", 2, "no breathing"},
+        {"chapter 1\na)gro\\s ; ; field\n", 2, "grave"},
+        {"chapter 1\na/)gros ; ; field\n", 2, "out of order"},
+        {"chapter 1\nA)gro/s ; ; field\n", 2, "capital ASCII"},
+        {"chapter 1\na)gro/s ; tou= agrou= ; field\n", 2, "second form"},
+        {"chapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I release\n", 4, "drops 'I loose'"},
+        {"chapter 1\nlu/w ; ; I loose\nlu/w ; ; I loose\n", 3, "two entries in one chapter"},
+        {"chapter 1\nlu/w ; ; I free\ne)leuqero/w ; ; I free\nchapter 2\nlu/w ; ; I free\n", 5,
+         "only one entry of 'lu/w'"},
+        {"chapter 1\ne)n [Dat] ; ; on [Dat]\ne)pi/ ; ; on [Dat]\n", 3, "markers differ"},
+        {"chapter 1\nlu/w ; ; go\nb) ; ; go\n", 3, "breathing on a consonant"},
+    };
+    for (const Case& c : cases) {
+        auto [line, message] = Fault(c.source);
+        EXPECT_EQ(line, c.line) << c.source;
+        EXPECT_NE(message.find(c.words), std::string::npos) << c.source << "\n" << message;
+    }
+}
+
+TEST(VocabBuilder, RefusesAMeaningSharedByMoreEntriesThanAnswerBoxes) {
+    std::string source = "chapter 1\n";
+    for (const char* word : {"ba/", "ga/", "da/", "za/", "qa/", "la/", "ka/"})
+        source += std::string(word) + " ; ; same\n";
+    auto [line, message] = Fault(source);
+    EXPECT_EQ(line, 8);
+    EXPECT_NE(message.find("more than six"), std::string::npos) << message;
+    source.resize(source.rfind("ka/"));
+    EXPECT_NO_THROW(Build(source));
+}
+
+TEST(BetaWordCheck, AcceptsSoundWords) {
+    for (const char* word :
+         {"a)/nqrwpos", "*)aqh=nai", "sw/|zw", "r(a/|dios", "ou)", "te", "*)/argos", "i(ereu/s",
+          "ui(o/s", "a)i/+dios", "oi)ki/a", "tou=", "*peiraiw=s", "a)/stews", "e)kklhsi/a"})
+        EXPECT_EQ(BetaWordProblem(word), "") << word;
+}
+
+TEST(BetaWordCheck, NamesWhatIsWrong) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"a/)nqrwpos", "out of order"},
+        {"anqrwpos", "no breathing"},
+        {"ra/|dios", "rho but has no rough breathing"},
+        {"r)a/|dios", "smooth breathing on rho"},
+        {"a)(gros", "two breathings"},
+        {"a)gr(o/s", "breathing that does not belong"},
+        {"lo/go/s", "more than one accent"},
+        {"e)/kklhsia", "before the third syllable"},
+        {"tou=ton", ""},
+        {"sw=mata", "circumflex before the second"},
+        {"lo=gos", "circumflex on a short vowel"},
+        {"o/i)kos", "first vowel of a diphthong"},
+        {"o)/ikos", "first vowel of a diphthong"},
+        {"la+s", "diaeresis"},
+        {"lo|gos", "iota subscript"},
+        {"*", "not followed by a letter"},
+        {")a", "follows no letter"},
+        {"lu/w1", "no Beta-code letter"},
+    };
+    for (const auto& [word, words] : cases) {
+        std::string problem = BetaWordProblem(word);
+        if (words.empty())
+            EXPECT_EQ(problem, "") << word;
+        else
+            EXPECT_NE(problem.find(words), std::string::npos) << word << ": " << problem;
+    }
+}
+
+} // namespace
