@@ -1,20 +1,12 @@
 #include "BetaToDataFont.h"
 
 #include "SourceError.h"
+#include "data/common/BetaWord.h"
 
 #include <cctype>
 #include <string_view>
 
 namespace {
-
-constexpr std::string_view Letters = "abgdezhqiklmnxoprstufcyw";
-
-bool IsLetter(char c) {
-    return Letters.find(c) != std::string_view::npos;
-}
-bool IsMark(char c) {
-    return std::string_view(")(/\\=+|").find(c) != std::string_view::npos;
-}
 
 // Beta swaps xi and chi against the data font; every other letter keeps its character.
 char DataLetter(char beta) {
@@ -29,35 +21,11 @@ std::string Quoted(char c) {
     return std::string("'") + c + "'";
 }
 
-struct Marks {
-    char breathing = 0;
-    char accent = 0;
-    bool diaeresis = false;
-    bool iota = false;
-};
-
-// Collects the marks from position i on; i ends on the first character that is not a mark.
-Marks ReadMarks(const std::string& beta, std::size_t& i) {
-    Marks m;
-    for (; i < beta.size() && IsMark(beta[i]); ++i) {
-        const char c = beta[i];
-        bool doubled = false;
-        if (c == ')' || c == '(') {
-            doubled = m.breathing != 0;
-            m.breathing = c;
-        } else if (c == '/' || c == '\\' || c == '=') {
-            doubled = m.accent != 0;
-            m.accent = c;
-        } else if (c == '+') {
-            doubled = m.diaeresis;
-            m.diaeresis = true;
-        } else {
-            doubled = m.iota;
-            m.iota = true;
-        }
-        if (doubled)
-            throw SourceError("two marks of one kind on one letter in \"" + beta + "\"");
-    }
+// Reads the marks from position i on; i ends on the first character that is not a mark.
+LetterMarks ReadMarks(const std::string& beta, std::size_t& i) {
+    LetterMarks m;
+    if (!ReadBetaMarks(beta, i, m))
+        throw SourceError("two marks of one kind on one letter in \"" + beta + "\"");
     return m;
 }
 
@@ -73,7 +41,7 @@ char BreathingWithAccent(char breathing, char accent) {
     }
 }
 
-void AppendSmallLetterMarks(const Marks& m, const std::string& beta, std::string& out) {
+void AppendSmallLetterMarks(const LetterMarks& m, const std::string& beta, std::string& out) {
     if (m.breathing && m.diaeresis)
         throw SourceError("a breathing and a diaeresis on one letter in \"" + beta + "\"");
     if (m.breathing && m.accent)
@@ -86,12 +54,12 @@ void AppendSmallLetterMarks(const Marks& m, const std::string& beta, std::string
         out += m.accent == '/' ? 'v' : m.accent == '=' ? '\'' : ';';
     else if (m.diaeresis)
         out += '>';
-    if (m.iota)
+    if (m.iotaSubscript)
         out += '/';
 }
 
-char CapitalMarks(const Marks& m, const std::string& beta) {
-    if (m.diaeresis || m.iota || !m.breathing)
+char CapitalMarks(const LetterMarks& m, const std::string& beta) {
+    if (m.diaeresis || m.iotaSubscript || !m.breathing)
         throw SourceError(
             "a capital's marks must be a breathing, with or without an accent, in \"" + beta +
             "\"");
@@ -142,20 +110,20 @@ std::string BetaToDataFont(const std::string& beta) {
         const char c = beta[i];
         if (c == '*') {
             ++i;
-            const Marks m = ReadMarks(beta, i);
-            if (i >= beta.size() || !IsLetter(beta[i]))
+            const LetterMarks m = ReadMarks(beta, i);
+            if (i >= beta.size() || !IsBetaLetter(beta[i]))
                 throw SourceError("a capital sign without its letter in \"" + beta + "\"");
-            if (m.breathing || m.accent || m.diaeresis || m.iota)
+            if (m.any())
                 out += CapitalMarks(m, beta);
             out += static_cast<char>(std::toupper(static_cast<unsigned char>(DataLetter(beta[i]))));
             ++i;
             AppendSmallLetterMarks(ReadMarks(beta, i), beta, out);
-        } else if (IsLetter(c)) {
+        } else if (IsBetaLetter(c)) {
             ++i;
-            const bool wordEnds = i >= beta.size() || !(IsLetter(beta[i]) || beta[i] == '*');
+            const bool wordEnds = i >= beta.size() || !(IsBetaLetter(beta[i]) || beta[i] == '*');
             out += c == 's' && wordEnds ? '"' : DataLetter(c);
             AppendSmallLetterMarks(ReadMarks(beta, i), beta, out);
-        } else if (IsMark(c)) {
+        } else if (IsBetaMark(c)) {
             throw SourceError("a mark without its letter in \"" + beta + "\"");
         } else {
             out += OtherCharacter(c, beta);

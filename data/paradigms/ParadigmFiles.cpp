@@ -2,13 +2,12 @@
 
 #include "BetaToDataFont.h"
 #include "SourceError.h"
+#include "data/common/WholeFile.h"
 #include "greek/GreekStuff.h"
 
 #include <map>
 
 namespace {
-
-const char* const LineEnd = "\r\n";
 
 std::string TwoDigits(int number) {
     return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
@@ -56,29 +55,29 @@ std::vector<std::vector<std::string>> SpellingGroups(const std::vector<DataLine>
 }
 
 std::string ParadigmFileText(int count, const std::vector<DataLine>& lines) {
-    std::string text = std::to_string(count) + LineEnd;
+    std::string text = std::to_string(count) + DataLineEnd;
     for (const auto& l : lines)
-        text += l.code + "," + l.dataFont + LineEnd;
+        text += l.code + "," + l.dataFont + DataLineEnd;
     return text;
 }
 
 std::string IndexFileText(const std::vector<std::vector<std::string>>& groups) {
-    std::string text = std::to_string(groups.size()) + LineEnd;
+    std::string text = std::to_string(groups.size()) + DataLineEnd;
     for (const auto& g : groups) {
         std::string line;
         for (const auto& code : g)
             line += (line.empty() ? "" : " ") + code;
-        text += line + LineEnd;
+        text += line + DataLineEnd;
     }
     return text;
 }
 
 std::string WordListText(const std::vector<SourceWord>& words) {
-    std::string text = std::to_string(words.size()) + LineEnd;
+    std::string text = std::to_string(words.size()) + DataLineEnd;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const auto& w = words[i];
         text += TwoDigits(static_cast<int>(i) + 1) + " " + w.forms.front().code.substr(0, 1) + " " +
-                Encoded(w.headword, w.forms.front().line) + LineEnd;
+                Encoded(w.headword, w.forms.front().line) + DataLineEnd;
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #include "ParadigmSource.h"
 
-#include "FormCheck.h"
 #include "SourceError.h"
+#include "data/common/GreekWordCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -48,10 +48,18 @@ template <std::size_t N> std::string List(const std::array<const char*, N>& name
     return text;
 }
 
+// Every word of a form has its accent: the tables give enclitic forms too with the accent a
+// grammar lists them with (e)sti/).
+void CheckForm(const std::string& beta) {
+    const GreekWordFault fault = FindGreekWordFault(beta, Accents::Required);
+    if (!fault.problem.empty())
+        throw SourceError("\"" + fault.word + "\" " + fault.problem);
+}
+
 std::string Form(const std::string& cell) {
     std::string beta = cell;
     std::replace(beta.begin(), beta.end(), '_', ' ');
-    CheckGreekForm(beta);
+    CheckForm(beta);
     return beta;
 }
 
@@ -113,7 +121,7 @@ SourceWord Start(const std::vector<SourceLine>& lines, const std::vector<std::st
     }
     SourceWord word{first.tokens[0], first.tokens[1], {}};
     try {
-        CheckGreekForm(word.headword);
+        CheckForm(word.headword);
     } catch (const SourceError& e) {
         throw SourceError(e.what(), first.number);
     }

@@ -6,6 +6,7 @@
 #include "ParadigmFiles.h"
 #include "ParadigmSource.h"
 #include "SourceError.h"
+#include "data/common/WholeFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -38,17 +39,8 @@ std::vector<SourceWord> ReadSources(const std::vector<std::string>& paths, bool 
 }
 
 void Write(const std::filesystem::path& path, const std::string& text) {
-    const auto temporary = path.string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush())
-            throw Fault{temporary + ": error: cannot be written"};
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error)
-        throw Fault{path.string() + ": error: cannot be written (" + error.message() + ")"};
+    if (std::string problem = WriteWholeFile(path, text); !problem.empty())
+        throw Fault{path.string() + ": error: " + problem};
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 //   make_vocab_list SOURCE OUTPUT
 // A fault in the source stops the build with the source line it concerns.
 
+#include "data/common/WholeFile.h"
 #include "data/vocab/VocabList.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -33,22 +33,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // Written beside the target and renamed over it, so that a failed build leaves no half file.
-    std::filesystem::path temporary = output;
-    temporary += ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << list;
-        if (!out.flush()) {
-            std::cerr << output.string() << ": error: cannot write the file\n";
-            return 1;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, output, error);
-    if (error) {
-        std::cerr << output.string() << ": error: " << error.message() << "\n";
-        std::filesystem::remove(temporary, error);
+    if (std::string problem = WriteWholeFile(output, list); !problem.empty()) {
+        std::cerr << output.string() << ": error: " << problem << "\n";
         return 1;
     }
     return 0;

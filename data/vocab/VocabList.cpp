@@ -1,5 +1,7 @@
 #include "data/vocab/VocabList.h"
 
+#include "data/common/WholeFile.h"
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -109,7 +111,7 @@ void LinkMeanings(std::vector<ListRecord>& records) {
 
 void AddLine(std::string& out, const std::string& line) {
     out += line;
-    out += "\r\n";
+    out += DataLineEnd;
 }
 
 void AddMarker(std::string& out, const std::string& code) {

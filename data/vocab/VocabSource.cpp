@@ -1,6 +1,6 @@
 #include "data/vocab/VocabSource.h"
 
-#include "data/vocab/BetaWordCheck.h"
+#include "data/common/GreekWordCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -54,16 +54,11 @@ std::pair<std::string, std::string> SplitMarker(std::string_view field, int line
 }
 
 void CheckGreek(std::string_view what, std::string_view text, int line) {
-    for (std::string_view word : Split(text, ' ')) {
-        for (std::string_view part : Split(word, ',')) {
-            if (part.empty())
-                continue;
-            std::string problem = BetaWordProblem(part);
-            if (!problem.empty())
-                throw VocabSourceError(line, std::string(what) + " " + Quoted(text) + ": " +
-                                                 Quoted(part) + " " + problem);
-        }
-    }
+    // Headwords may be unaccented: e)n, te, ou).
+    GreekWordFault fault = FindGreekWordFault(text, Accents::MayLack);
+    if (!fault.problem.empty())
+        throw VocabSourceError(line, std::string(what) + " " + Quoted(text) + ": " +
+                                         Quoted(fault.word) + " " + fault.problem);
 }
 
 void CheckMeaningText(const std::string& text, int line) {

@@ -98,6 +98,7 @@ TEST(ParadigmSources, FaultsNameTheirLine) {
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/eis lu=ei\n", true, 3, "lu=ei"},
         {"verb lu/w\nactive present indicative\n  sg lu/w e/lue -\n", true, 3, "breathing"},
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/ei/ -\n", true, 3, "one accent"},
+        {"verb lu/w\nactive present indicative\n  sg lu/w lueis -\n", true, 3, "no accent"},
         {"verb lu/w\nactive present indicative\n", true, 2, "no rows"},
         {"verb lu/w\nactive present infinitive\n  sg lu/ein - -\n", true, 3, "inf"},
         {"verb lu/w\nactive present indicative\n  sg lu/eis - -\n", true, 1, "first form"},

@@ -1,7 +1,6 @@
 // The vocabulary list builder: how it links a source, and that it refuses a faulty one with
 // the line at fault.
 
-#include "data/vocab/BetaWordCheck.h"
 #include "data/vocab/VocabList.h"
 
 #include <gtest/gtest.h>
@@ -87,9 +86,6 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
         {"chapter 1\nlu/w ; ; loose ; loose\n", 2, "stands twice"},
         {"chapter 1\nlu/w ; ; I loose \xc3\xa9\n", 2, "ASCII"},
         {"chapter 1\nagro/s ; ; field\n", 2, "no breathing"},
-        {"chapter 1\na)gro\\s ; ; field\n", 2, "grave"},
-        {"chapter 1\na/)gros ; ; field\n", 2, "out of order"},
-        {"chapter 1\nA)gro/s ; ; field\n", 2, "capital ASCII"},
         {"chapter 1\na)gro/s ; tou= agrou= ; field\n", 2, "second form"},
         {"chapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I release\n", 4, "drops 'I loose'"},
         {"chapter 1\nlu/w ; ; I loose\nlu/w ; ; I loose\n", 3, "two entries in one chapter"},
@@ -114,43 +110,6 @@ TEST(VocabBuilder, RefusesAMeaningSharedByMoreEntriesThanAnswerBoxes) {
     EXPECT_NE(message.find("more than six"), std::string::npos) << message;
     source.resize(source.rfind("ka/"));
     EXPECT_NO_THROW(Build(source));
-}
-
-TEST(BetaWordCheck, AcceptsSoundWords) {
-    for (const char* word :
-         {"a)/nqrwpos", "*)aqh=nai", "sw/|zw", "r(a/|dios", "ou)", "te", "*)/argos", "i(ereu/s",
-          "ui(o/s", "a)i/+dios", "oi)ki/a", "tou=", "*peiraiw=s", "a)/stews", "e)kklhsi/a"})
-        EXPECT_EQ(BetaWordProblem(word), "") << word;
-}
-
-TEST(BetaWordCheck, NamesWhatIsWrong) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"a/)nqrwpos", "out of order"},
-        {"anqrwpos", "no breathing"},
-        {"ra/|dios", "rho but has no rough breathing"},
-        {"r)a/|dios", "smooth breathing on rho"},
-        {"a)(gros", "two breathings"},
-        {"a)gr(o/s", "breathing that does not belong"},
-        {"lo/go/s", "more than one accent"},
-        {"e)/kklhsia", "before the third syllable"},
-        {"tou=ton", ""},
-        {"sw=mata", "circumflex before the second"},
-        {"lo=gos", "circumflex on a short vowel"},
-        {"o/i)kos", "first vowel of a diphthong"},
-        {"o)/ikos", "first vowel of a diphthong"},
-        {"la+s", "diaeresis"},
-        {"lo|gos", "iota subscript"},
-        {"*", "not followed by a letter"},
-        {")a", "follows no letter"},
-        {"lu/w1", "no Beta-code letter"},
-    };
-    for (const auto& [word, words] : cases) {
-        std::string problem = BetaWordProblem(word);
-        if (words.empty())
-            EXPECT_EQ(problem, "") << word;
-        else
-            EXPECT_NE(problem.find(words), std::string::npos) << word << ": " << problem;
-    }
 }
 
 } // namespace
