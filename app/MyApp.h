@@ -14,3 +14,10 @@ inline LexivoPrefFile Prefs;    // the current user's general preferences
 
 // The separator between the parts of a path.
 inline constexpr char PathSeparator = '/';
+
+// Sets the folder globals, ends the program when there is no Data folder, makes the Users folder
+// when it is missing, and empties Prefs.
+void SetUpFolders();
+
+// Ends the program at once; nothing is saved.
+[[noreturn]] void QuitProgram();

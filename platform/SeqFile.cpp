@@ -118,19 +118,17 @@ std::int16_t ValueReader::NextInt16() {
 
 ValueWriter::ValueWriter(const std::string& path)
     : file_(std::make_unique<QSaveFile>(FileNameToQString(path))) {
-    if (!file_->open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write is seen here: QSaveFile does not notice a write that
+    // fails while its buffer is flushed at commit, and would put the cut-off file in place.
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw RunError(ErrNo::PathNotFound, "Path/File access error");
 }
 
-ValueWriter::~ValueWriter() {
-    if (file_->isOpen())
-        file_->cancelWriting();
-}
+ValueWriter::~ValueWriter() = default; // an uncommitted QSaveFile removes its temporary file
 
 void ValueWriter::writeLine(const std::string& line) {
-    const std::string withEnd = line + "\r\n";
-    if (file_->write(withEnd.data(), qint64(withEnd.size())) != qint64(withEnd.size()))
-        failed_ = true;
+    lines_ += line;
+    lines_ += "\r\n";
 }
 
 void ValueWriter::WriteString(const std::string& text) {
@@ -146,7 +144,8 @@ void ValueWriter::WriteQuotedNumber(double value) {
 }
 
 void ValueWriter::Commit() {
-    if (failed_)
+    const qint64 size = qint64(lines_.size());
+    if (file_->write(lines_.data(), size) != size || file_->error() != QFileDevice::NoError)
         file_->cancelWriting();
     if (!file_->commit())
         throw RunError(ErrNo::DeviceIO, "Device I/O error");

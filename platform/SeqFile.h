@@ -59,5 +59,5 @@ private:
     void writeLine(const std::string& line);
 
     std::unique_ptr<QSaveFile> file_;
-    bool failed_ = false;
+    std::string lines_; // written at Commit, in one piece
 };

@@ -1,5 +1,6 @@
 #include "platform/RunError.h"
 #include "platform/SeqFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -29,10 +30,11 @@ TEST(ReadLines, SplitsAtCrLfOrLf) {
     EXPECT_EQ(ReadLines(dir.write("e", std::string("x\0y\n", 4))), Lines{std::string("x\0y", 3)});
 }
 
-TEST(ReadLines, MissingOrUnreadableFileIsARunError) {
+TEST(SeqFile, MissingOrUnreadableFileIsARunError) {
     TempFolder dir;
     EXPECT_EQ(errorOf([&] { ReadLines(dir.path("none")); }), ErrNo::FileNotFound);
     EXPECT_EQ(errorOf([&] { ReadLines(dir.path()); }), ErrNo::PermissionDenied);
+    EXPECT_EQ(errorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
 }
 
 TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
@@ -79,11 +81,6 @@ TEST(ValueReader, NumbersMustBeWholeValues) {
     EXPECT_EQ(errorOf([&] { in.NextDouble(); }), ErrNo::TypeMismatch);
 }
 
-TEST(ValueReader, MissingFileIsARunError) {
-    TempFolder dir;
-    EXPECT_EQ(errorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
-}
-
 TEST(ValueWriter, WritesOneValuePerLineWithCrLf) {
     TempFolder dir;
     const std::string file = dir.path("out");
@@ -100,12 +97,6 @@ TEST(ValueWriter, WritesOneValuePerLineWithCrLf) {
     }
     EXPECT_EQ(TempFolder::read(file),
               "50\r\n\"Athenaze.lxv\"\r\n-3\r\n\" 3\"\r\n\"-7\"\r\n\" 0\"\r\n\"\"\r\n");
-
-    ValueReader in(file);
-    EXPECT_EQ(in.NextInt16(), 50);
-    EXPECT_EQ(in.NextValue(), "Athenaze.lxv");
-    EXPECT_EQ(in.NextInt16(), -3);
-    EXPECT_EQ(in.NextValue(), " 3");
 }
 
 TEST(ValueWriter, OldFileStaysWholeUntilCommitAndOnFailure) {
@@ -116,6 +107,19 @@ TEST(ValueWriter, OldFileStaysWholeUntilCommitAndOnFailure) {
         out.WriteString("new");
         EXPECT_EQ(TempFolder::read(file), "old\r\n");
     } // dropped without Commit
+    EXPECT_EQ(TempFolder::read(file), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    // A disk that fills up while the file is written.
+    {
+        FileSizeLimit diskFull(3);
+        EXPECT_EQ(errorOf([&] {
+                      ValueWriter out(file);
+                      out.WriteString("a longer new text");
+                      out.Commit();
+                  }),
+                  ErrNo::DeviceIO);
+    }
     EXPECT_EQ(TempFolder::read(file), "old\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 

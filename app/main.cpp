@@ -1,0 +1,10 @@
+#include "app/Main.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (!Main())
+        return 0;
+    return app.exec();
+}
