@@ -82,6 +82,17 @@ std::int16_t RoundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
+std::int16_t ClampToInt16(double value) {
+    if (std::isnan(value))
+        return 0;
+    const double rounded = std::nearbyint(value);
+    if (rounded > 32767.0)
+        return 32767;
+    if (rounded < -32768.0)
+        return -32768;
+    return static_cast<std::int16_t>(rounded);
+}
+
 std::string NumberText(double value) {
     if (value == 0.0)
         return " 0";

@@ -20,5 +20,9 @@ std::optional<double> WholeTextNumber(std::string_view text);
 // value does not fit (and for values that are not finite).
 std::int16_t RoundToInt16(double value);
 
+// Rounds half to even and keeps the result within the 16-bit range: a number typed beyond it
+// becomes 32767 (or -32768) instead of an overflow.
+std::int16_t ClampToInt16(double value);
+
 // A number as shown to the user: a leading blank when not negative (" 3", "-7", " 2.5", " 0").
 std::string NumberText(double value);

@@ -46,6 +46,17 @@ TEST(RoundToInt16, OverflowIsARunError) {
     EXPECT_THROW(RoundToInt16(LeadingNumber("1e999")), RunError);
 }
 
+TEST(ClampToInt16, RoundsHalfToEvenAndKeepsTheLimits) {
+    EXPECT_EQ(ClampToInt16(2.5), 2);
+    EXPECT_EQ(ClampToInt16(3.5), 4);
+    EXPECT_EQ(ClampToInt16(32767.4), 32767);
+    EXPECT_EQ(ClampToInt16(32767.5), 32767);
+    EXPECT_EQ(ClampToInt16(LeadingNumber("99999999999999999999")), 32767);
+    EXPECT_EQ(ClampToInt16(LeadingNumber("1e999")), 32767);
+    EXPECT_EQ(ClampToInt16(-40000), -32768);
+    EXPECT_EQ(ClampToInt16(LeadingNumber("-1e999")), -32768);
+}
+
 TEST(NumberText, NonNegativeNumbersGetALeadingBlank) {
     EXPECT_EQ(NumberText(3), " 3");
     EXPECT_EQ(NumberText(-7), "-7");
