@@ -77,14 +77,20 @@ void paintEmblem(QPainter& p, QPointF centre, qreal radius) {
     p.restore();
 }
 
+// A parchment face in its double frame, for the rest of a picture to be painted on.
+QPixmap framedParchment(int width, int height) {
+    QPixmap picture(width, height);
+    QPainter p(&picture);
+    paintParchment(p, picture.rect());
+    paintFrame(p, picture.rect());
+    return picture;
+}
+
 } // namespace
 
 QPixmap SplashPicture() {
-    QPixmap picture(224, 300);
+    QPixmap picture = framedParchment(224, 300);
     QPainter p(&picture);
-    const QRect all = picture.rect();
-    paintParchment(p, all);
-    paintFrame(p, all);
     paintKeyBand(p, 14, 210, 16);
     paintKeyBand(p, 14, 210, 268);
 
@@ -112,11 +118,8 @@ QPixmap SplashPicture() {
 }
 
 QPixmap UserChoicePicture() {
-    QPixmap picture(350, 260);
+    QPixmap picture = framedParchment(350, 260);
     QPainter p(&picture);
-    const QRect all = picture.rect();
-    paintParchment(p, all);
-    paintFrame(p, all);
     paintKeyBand(p, 14, 336, 14);
 
     // A faint letter behind the help text, the mark of the splash window.

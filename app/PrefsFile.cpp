@@ -77,6 +77,8 @@ PrefsLoad LoadUserPrefs() {
 
 bool SaveUserPrefs() {
     try {
+        if (UserFolder.empty()) // no user chosen: no folder to write in
+            throw RunError(ErrNo::PathNotFound, "Path not found");
         WritePrefsFile(userPrefsPath(), Prefs);
         return true;
     } catch (const RunError&) {
