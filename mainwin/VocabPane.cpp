@@ -1,0 +1,150 @@
+#include "mainwin/VocabPane.h"
+
+#include "app/MyApp.h"
+#include "mainwin/DigitKeys.h"
+#include "mainwin/Named.h"
+#include "mainwin/SpinArrows.h"
+#include "platform/Numbers.h"
+#include "platform/Text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace {
+
+QLabel* label(const char* name, const char* text, QWidget* parent) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QSlider* slider(const char* name, int minimum, int maximum, int value, QWidget* parent) {
+    auto* control = Named(new QSlider(Qt::Horizontal, parent), name);
+    control->setRange(minimum, maximum);
+    control->setValue(value);
+    control->setTickPosition(QSlider::TicksBelow);
+    return control;
+}
+
+// The number a field holds, as its change handler reads it.
+double fieldNumber(const QLineEdit* field) {
+    return LeadingNumber(FromQString(field->text()));
+}
+
+} // namespace
+
+VocabPane::VocabPane(QWidget* parent)
+    : QWidget(parent),
+      FilesGroupBox(Named(new QGroupBox(QStringLiteral("Which Chapters from While File?"), this),
+                          "FilesGroupBox")),
+      VocabListLable(label("VocabListLable", "Vocabulary Files:", FilesGroupBox)),
+      FileField(Named(new QListWidget(FilesGroupBox), "FileField")),
+      Label5(label("Label5", "From:", FilesGroupBox)),
+      Label6(label("Label6", "Chapt:", FilesGroupBox)),
+      StartField(Named(new QLineEdit(QStringLiteral("1"), FilesGroupBox), "StartField")),
+      StartArrows(Named(new SpinArrows(1, 5, 1, 1, FilesGroupBox), "StartArrows")),
+      Label8(label("Label8", "To:", FilesGroupBox)),
+      Label7(label("Label7", "Chapt:", FilesGroupBox)),
+      EndField(Named(new QLineEdit(QStringLiteral("5"), FilesGroupBox), "EndField")),
+      EndArrows(Named(new SpinArrows(1, 3, 1, 1, FilesGroupBox), "EndArrows")),
+      ReinforceGroupBox(
+          Named(new QGroupBox(QStringLiteral("How Much Reinforcement?"), this), "ReinforceGroupBox")),
+      ReinforceSlide(slider("ReinforceSlide", 1, 10, 5, ReinforceGroupBox)),
+      ReinforceText(label("ReinforceText", "5 Correct Answers", ReinforceGroupBox)),
+      ReviewGroupBox(Named(new QGroupBox(QStringLiteral("How Much Review?"), this), "ReviewGroupBox")),
+      ReviewSlide(slider("ReviewSlide", 0, 100, 25, ReviewGroupBox)),
+      ReviewText(label("ReviewText", "25% Review", ReviewGroupBox)),
+      VocabBeginButton(Named(new QPushButton(QStringLiteral("Begin Drill"), this), "VocabBeginButton")),
+      VocabDefaultButton(
+          Named(new QPushButton(QStringLiteral("Default Settings"), this), "VocabDefaultButton")) {
+    FileField->setSelectionMode(QAbstractItemView::SingleSelection);
+    ReviewSlide->setTickInterval(10);
+    ReviewSlide->setPageStep(10);
+    AcceptDigitKeysOnly(StartField);
+    AcceptDigitKeysOnly(EndField);
+    buildLayout();
+
+    connect(FileField, &QListWidget::currentRowChanged, this, &VocabPane::FileField_Click);
+    connect(StartField, &QLineEdit::textChanged, this, &VocabPane::StartField_Change);
+    connect(EndField, &QLineEdit::textChanged, this, &VocabPane::EndField_Change);
+    connect(StartArrows, &SpinArrows::valueChanged, this, &VocabPane::StartArrows_Change);
+    connect(EndArrows, &SpinArrows::valueChanged, this, &VocabPane::EndArrows_Change);
+    connect(ReinforceSlide, &QSlider::valueChanged, this, &VocabPane::ReinforceSlide_Change);
+    connect(ReviewSlide, &QSlider::valueChanged, this, &VocabPane::ReviewSlide_Change);
+}
+
+void VocabPane::FillFileList(std::vector<std::string> names) {
+    FileField->clear();
+    fileNames_ = std::move(names);
+    const QSignalBlocker quiet(FileField); // adding entries selects nothing
+    for (const std::string& name : fileNames_)
+        FileField->addItem(FileNameToQString(name));
+    FileField->setCurrentRow(-1);
+}
+
+int VocabPane::FindFile(const std::string& name) const {
+    for (std::size_t i = 0; i < fileNames_.size(); ++i)
+        if (fileNames_[i] == name)
+            return int(i);
+    return -1;
+}
+
+void VocabPane::ChooseFile(int row) {
+    if (FileField->currentRow() == row)
+        FileField_Click(row);
+    else
+        FileField->setCurrentRow(row);
+}
+
+void VocabPane::FileField_Click(int row) {
+    if (row >= 0 && row < FileCount())
+        Prefs.VocabFileName = fileNames_[std::size_t(row)];
+}
+
+void VocabPane::StartField_Change() {
+    if (StartField->text().isEmpty())
+        return;
+    const int n = ClampToInt16(fieldNumber(StartField));
+    if (n <= 0)
+        return;
+    Prefs.VocabChaptStart = std::int16_t(n);
+    EndArrows->setMinimum(n);
+    StartArrows->setValue(n);
+    if (fieldNumber(EndField) < n)
+        EndField->setText(ToQString(NumberText(n)));
+}
+
+void VocabPane::EndField_Change() {
+    if (EndField->text().isEmpty())
+        return;
+    const int n = ClampToInt16(fieldNumber(EndField));
+    if (n <= 0)
+        return;
+    Prefs.VocabChaptEnd = std::int16_t(n);
+    StartArrows->setMaximum(n);
+    EndArrows->setValue(n);
+    if (fieldNumber(StartField) > n)
+        StartField->setText(ToQString(NumberText(n)));
+}
+
+void VocabPane::StartArrows_Change(int value) {
+    StartField->setText(ToQString(NumberText(value)));
+}
+
+void VocabPane::EndArrows_Change(int value) {
+    EndField->setText(ToQString(NumberText(value)));
+}
+
+void VocabPane::ReinforceSlide_Change(int value) {
+    ReinforceText->setText(ToQString(NumberText(value) + " Correct Answers."));
+    Prefs.Reinforcement = std::int16_t(value);
+}
+
+void VocabPane::ReviewSlide_Change(int value) {
+    ReviewText->setText(ToQString(NumberText(value) + "% Review."));
+    Prefs.Review = std::int16_t(value);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class SpinArrows;
+
+// The "Vocabulary" tab of the main window: which list and chapters to drill, and how much
+// reinforcement and review. Its controls write every change straight into Prefs. The main window
+// shows the preferences in these controls and so reaches them directly.
+class VocabPane : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VocabPane(QWidget* parent);
+
+    QPushButton* BeginButton() const { return VocabBeginButton; }
+    QPushButton* DefaultButton() const { return VocabDefaultButton; }
+
+    // Empties the vocabulary list and fills it with these file names.
+    void FillFileList(std::vector<std::string> names);
+    int FileCount() const { return int(fileNames_.size()); }
+    // The position of the first list entry equal to name, or -1.
+    int FindFile(const std::string& name) const;
+    // Selects an entry; its name becomes the preferred list even when it was selected already.
+    void ChooseFile(int row);
+
+private:
+    friend class WelcomeWin;
+
+    void FileField_Click(int row);
+    void StartField_Change();
+    void EndField_Change();
+    void StartArrows_Change(int value);
+    void EndArrows_Change(int value);
+    void ReinforceSlide_Change(int value);
+    void ReviewSlide_Change(int value);
+
+    void buildLayout();
+
+    std::vector<std::string> fileNames_;
+
+    QGroupBox* FilesGroupBox;
+    QLabel* VocabListLable;
+    QListWidget* FileField;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLineEdit* StartField;
+    SpinArrows* StartArrows;
+    QLabel* Label8;
+    QLabel* Label7;
+    QLineEdit* EndField;
+    SpinArrows* EndArrows;
+    QGroupBox* ReinforceGroupBox;
+    QSlider* ReinforceSlide;
+    QLabel* ReinforceText;
+    QGroupBox* ReviewGroupBox;
+    QSlider* ReviewSlide;
+    QLabel* ReviewText;
+    QPushButton* VocabBeginButton;
+    QPushButton* VocabDefaultButton;
+};

@@ -1,0 +1,111 @@
+#include "app/MyApp.h"
+#include "app/PrefsFile.h"
+#include "mainwin/SpinArrows.h"
+#include "mainwin/VocabPane.h"
+#include "mainwin/WelcomeWin.h"
+#include "platform/EndProgram.h"
+#include "platform/MessageBox.h"
+#include "platform/Numbers.h"
+#include "platform/Text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+#include <string>
+
+namespace {
+
+// A slider takes a value outside its range as its nearest limit; its handler then stores that
+// limit, so that the preferences and the slider agree even when the slider stood there already.
+void setSlider(QSlider* slider, int value) {
+    slider->setValue(value);
+    if (slider->value() != value)
+        Q_EMIT slider->valueChanged(slider->value());
+}
+
+// The position of the first name equal to name, or -1.
+int findName(const std::vector<std::string>& names, const std::string& name) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name)
+            return int(i);
+    return -1;
+}
+
+// Selects an entry chosen for want of the preferred one; it runs the list's handler even when it
+// was selected already, so that it becomes the preference.
+void chooseEntry(QComboBox* list, int index) {
+    if (list->currentIndex() == index)
+        Q_EMIT list->currentIndexChanged(index);
+    else
+        list->setCurrentIndex(index);
+}
+
+int fieldNumber(const QLineEdit* field) {
+    return ClampToInt16(LeadingNumber(FromQString(field->text())));
+}
+
+} // namespace
+
+void WelcomeWin::LoadPrefs() {
+    LoadUserPrefs();
+    ApplyPrefs();
+}
+
+void WelcomeWin::SetDefaultPrefs() {
+    SetDefaultPrefValues(Prefs);
+    ApplyPrefs();
+}
+
+void WelcomeWin::SavePrefs() {
+    SaveUserPrefs();
+}
+
+void WelcomeWin::ApplyPrefs() {
+    HowManyField->setText(QString::number(Prefs.Iterations));
+
+    const int list = vocabPane_->FindFile(Prefs.VocabFileName);
+    if (list >= 0) {
+        vocabPane_->FileField->setCurrentRow(list);
+    } else {
+        ShowMessage("The vocabulary file specified in your preferences is missing. Please choose "
+                    "another, or reinstall that file. ",
+                    MsgIcon::Information);
+        if (vocabPane_->FileCount() == 0) {
+            ShowMessage("Could not find any valid vocabulary files in the Data folder. Please "
+                        "reinstall at leas one .lxv file.",
+                        MsgIcon::Stop);
+            EndProgram();
+        }
+        vocabPane_->ChooseFile(0);
+    }
+
+    setSlider(PercentActive, Prefs.PercentActive);
+    vocabPane_->EndField->setText(ToQString(NumberText(Prefs.VocabChaptEnd)));
+    vocabPane_->StartField->setText(ToQString(NumberText(Prefs.VocabChaptStart)));
+    setSlider(vocabPane_->ReinforceSlide, Prefs.Reinforcement);
+    setSlider(vocabPane_->ReviewSlide, Prefs.Review);
+
+    vocabPane_->StartArrows->setValue(fieldNumber(vocabPane_->StartField));
+    vocabPane_->EndArrows->setValue(fieldNumber(vocabPane_->EndField));
+    VScroll1->setValue(fieldNumber(HowManyField));
+
+    const int greek = findName(greekFonts_, Prefs.GreekFont);
+    if (greek >= 0) {
+        GreekFont->setCurrentIndex(greek);
+    } else {
+        ShowMessage("The Greek font specified in your preferences is missing. Please choose "
+                    "another, or reinstall  the font.",
+                    MsgIcon::Exclamation);
+        chooseEntry(GreekFont, 0);
+    }
+
+    int english = findName(englishFonts_, Prefs.EnglishFont);
+    if (english < 0)
+        english = findName(englishFonts_, "MS Sans Serif");
+    if (english >= 0)
+        EnglishFont->setCurrentIndex(english);
+
+    Accents->setChecked(Prefs.AccentsImportant != 0);
+}
