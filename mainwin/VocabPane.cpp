@@ -51,14 +51,16 @@ VocabPane::VocabPane(QWidget* parent)
       Label7(label("Label7", "Chapt:", FilesGroupBox)),
       EndField(Named(new QLineEdit(QStringLiteral("5"), FilesGroupBox), "EndField")),
       EndArrows(Named(new SpinArrows(1, 3, 1, 1, FilesGroupBox), "EndArrows")),
-      ReinforceGroupBox(
-          Named(new QGroupBox(QStringLiteral("How Much Reinforcement?"), this), "ReinforceGroupBox")),
+      ReinforceGroupBox(Named(new QGroupBox(QStringLiteral("How Much Reinforcement?"), this),
+                              "ReinforceGroupBox")),
       ReinforceSlide(slider("ReinforceSlide", 1, 10, 5, ReinforceGroupBox)),
       ReinforceText(label("ReinforceText", "5 Correct Answers", ReinforceGroupBox)),
-      ReviewGroupBox(Named(new QGroupBox(QStringLiteral("How Much Review?"), this), "ReviewGroupBox")),
+      ReviewGroupBox(
+          Named(new QGroupBox(QStringLiteral("How Much Review?"), this), "ReviewGroupBox")),
       ReviewSlide(slider("ReviewSlide", 0, 100, 25, ReviewGroupBox)),
       ReviewText(label("ReviewText", "25% Review", ReviewGroupBox)),
-      VocabBeginButton(Named(new QPushButton(QStringLiteral("Begin Drill"), this), "VocabBeginButton")),
+      VocabBeginButton(
+          Named(new QPushButton(QStringLiteral("Begin Drill"), this), "VocabBeginButton")),
       VocabDefaultButton(
           Named(new QPushButton(QStringLiteral("Default Settings"), this), "VocabDefaultButton")) {
     FileField->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,10 +1,10 @@
+#include "mainwin/DigitKeys.h"
 #include "mainwin/Named.h"
 #include "mainwin/NounPane.h"
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
-#include "mainwin/DigitKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,14 +110,16 @@ void WelcomeWin::buildControls() {
     Frame1 = Named(new QGroupBox(QStringLiteral("Drill"), content), "Frame1");
     Label1 = label("Label1", "How Many?", Frame1);
     HowManyField = Named(new QLineEdit(QStringLiteral("50"), Frame1), "HowManyField");
-    HowManyField->setFixedWidth(HowManyField->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
+    HowManyField->setFixedWidth(
+        HowManyField->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
     AcceptDigitKeysOnly(HowManyField);
     VScroll1 = Named(new SpinArrows(10, 200, 10, 50, Frame1), "VScroll1");
     VScroll1->setFixedHeight(HowManyField->sizeHint().height());
     Label1->setBuddy(HowManyField);
     Accents = Named(new QCheckBox(QStringLiteral("Accents Important?"), Frame1), "Accents");
 
-    Frame3 = Named(new QGroupBox(QStringLiteral("Active vs. Passive Knowledge"), content), "Frame3");
+    Frame3 =
+        Named(new QGroupBox(QStringLiteral("Active vs. Passive Knowledge"), content), "Frame3");
     PercentActive = Named(new QSlider(Qt::Horizontal, Frame3), "PercentActive");
     PercentActive->setRange(0, 100);
     PercentActive->setPageStep(10);
@@ -126,7 +128,8 @@ void WelcomeWin::buildControls() {
     ActiveText = label("ActiveText", "0% Active Knowledge", Frame3);
 
     Command1 = Named(new QPushButton(QStringLiteral("Quit"), content), "Command1");
-    Command3 = Named(new QPushButton(QStringLiteral("Log on as different user"), content), "Command3");
+    Command3 =
+        Named(new QPushButton(QStringLiteral("Log on as different user"), content), "Command3");
 
     auto* fonts = new QGridLayout(Frame2);
     fonts->addWidget(Label2, 0, 0);
@@ -169,7 +172,8 @@ void WelcomeWin::buildControls() {
     layout->addLayout(buttons);
     setCentralWidget(content);
 
-    connect(MainTab, &QTabBar::currentChanged, this, [this](int index) { MainTab_Click(index + 1); });
+    connect(MainTab, &QTabBar::currentChanged, this,
+            [this](int index) { MainTab_Click(index + 1); });
     connect(Accents, &QCheckBox::stateChanged, this, &WelcomeWin::Accents_Click);
     connect(EnglishFont, &QComboBox::currentIndexChanged, this, &WelcomeWin::EnglishFont_Click);
     connect(GreekFont, &QComboBox::currentIndexChanged, this, &WelcomeWin::GreekFont_Click);

@@ -63,9 +63,14 @@ void WelcomeWin::SavePrefs() {
 }
 
 void WelcomeWin::ApplyPrefs() {
-    HowManyField->setText(QString::number(Prefs.Iterations));
+    // Each control shows the record as it was when called: the handlers write into Prefs as the
+    // controls change (the last chapter's handler may move the first chapter), and a value
+    // written so must not take the place of the one still to be shown.
+    const LexivoPrefFile prefs = Prefs;
 
-    const int list = vocabPane_->FindFile(Prefs.VocabFileName);
+    HowManyField->setText(QString::number(prefs.Iterations));
+
+    const int list = vocabPane_->FindFile(prefs.VocabFileName);
     if (list >= 0) {
         vocabPane_->FileField->setCurrentRow(list);
     } else {
@@ -81,17 +86,17 @@ void WelcomeWin::ApplyPrefs() {
         vocabPane_->ChooseFile(0);
     }
 
-    setSlider(PercentActive, Prefs.PercentActive);
-    vocabPane_->EndField->setText(ToQString(NumberText(Prefs.VocabChaptEnd)));
-    vocabPane_->StartField->setText(ToQString(NumberText(Prefs.VocabChaptStart)));
-    setSlider(vocabPane_->ReinforceSlide, Prefs.Reinforcement);
-    setSlider(vocabPane_->ReviewSlide, Prefs.Review);
+    setSlider(PercentActive, prefs.PercentActive);
+    vocabPane_->EndField->setText(ToQString(NumberText(prefs.VocabChaptEnd)));
+    vocabPane_->StartField->setText(ToQString(NumberText(prefs.VocabChaptStart)));
+    setSlider(vocabPane_->ReinforceSlide, prefs.Reinforcement);
+    setSlider(vocabPane_->ReviewSlide, prefs.Review);
 
     vocabPane_->StartArrows->setValue(fieldNumber(vocabPane_->StartField));
     vocabPane_->EndArrows->setValue(fieldNumber(vocabPane_->EndField));
     VScroll1->setValue(fieldNumber(HowManyField));
 
-    const int greek = findName(greekFonts_, Prefs.GreekFont);
+    const int greek = findName(greekFonts_, prefs.GreekFont);
     if (greek >= 0) {
         GreekFont->setCurrentIndex(greek);
     } else {
@@ -101,11 +106,13 @@ void WelcomeWin::ApplyPrefs() {
         chooseEntry(GreekFont, 0);
     }
 
-    int english = findName(englishFonts_, Prefs.EnglishFont);
+    int english = findName(englishFonts_, prefs.EnglishFont);
     if (english < 0)
         english = findName(englishFonts_, "MS Sans Serif");
     if (english >= 0)
         EnglishFont->setCurrentIndex(english);
+    else // the font that stays selected is the one the drill will use
+        chooseEntry(EnglishFont, EnglishFont->currentIndex());
 
-    Accents->setChecked(Prefs.AccentsImportant != 0);
+    Accents->setChecked(prefs.AccentsImportant != 0);
 }

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/MyApp.h"
+#include "mainwin/WelcomeWin.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Message {
+    std::string text;
+    MsgIcon icon;
+    bool operator==(const Message&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Message& m) {
+    return out << '"' << m.text << "\" (" << int(m.icon) << ')';
+}
+
+// A program folder of the test's own: Data with two vocabulary lists and small verb and noun
+// lists, Users with the user Maria chosen. Installed fonts: a few, Ortholex among them.
+//
+// A death test runs the test again in a new process; there the folder named by
+// LEXIVO_TEST_FOLDER is used instead of a new one, so that the test can look at what the ended
+// program left behind.
+class MainWinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* shared = std::getenv("LEXIVO_TEST_FOLDER"))
+            root = shared;
+        else
+            root = folder.path();
+        QDir().mkpath(QString::fromStdString(root + "/Data"));
+        QDir().mkpath(QString::fromStdString(root + "/Users/Maria"));
+        AppFolder = root;
+        DataFolder = root + "/Data";
+        UsersFolder = root + "/Users";
+        HelpFile = DataFolder + "/HELPER.HLP";
+        UserFolder = UsersFolder + "/Maria";
+        Prefs = LexivoPrefFile{};
+        writeData("Athenaze.lxv", "0\r\n");
+        writeData("Other.lxv", "0\r\n");
+        writeData("Verbs.lxd", "2\r\n01111111,lu/w\r\n01211111,lu/sw\r\n02111111,pe/mpw\r\n");
+        writeData("NounList.lxd", "2\r\n01 x lo/gos\r\n02 x xw/ra\r\n");
+        SetInstalledFontsForTest(std::vector<std::string>{"Arial", "MS Sans Serif", "Ortholex"});
+        SetMessageSink([this](const std::string& text, MsgIcon icon) {
+            messages.push_back({text, icon});
+        });
+    }
+
+    void TearDown() override {
+        window.reset();
+        unsetenv("LEXIVO_TEST_FOLDER");
+        SetMessageSink(nullptr);
+        SetInstalledFontsForTest(std::nullopt);
+        UserFolder.clear();
+    }
+
+    void writeData(const std::string& name, const std::string& bytes) {
+        std::ofstream(dataPath(name), std::ios::binary) << bytes;
+    }
+
+    void writeUserFile(const std::string& name, const std::string& bytes) {
+        std::ofstream(userPath(name), std::ios::binary) << bytes;
+    }
+
+    std::string dataPath(const std::string& name) const { return root + "/Data/" + name; }
+    std::string userPath(const std::string& name) const { return root + "/Users/Maria/" + name; }
+    std::string userFile(const std::string& name) const { return TempFolder::read(userPath(name)); }
+
+    // Lets the process started by the next death test work in this test's folder.
+    void shareFolderWithDeathTest() { setenv("LEXIVO_TEST_FOLDER", root.c_str(), 1); }
+
+    // In a death test: messages go to stderr, where the test matches them.
+    static void printMessages() {
+        SetMessageSink([](const std::string& text, MsgIcon) { std::cerr << text << std::endl; });
+    }
+
+    // Loads the main window as the program does: created, shown, preferences loaded once more.
+    WelcomeWin& start() {
+        window = std::make_unique<WelcomeWin>();
+        window->show();
+        window->LoadPrefs();
+        return *window;
+    }
+
+    // Closes the window as its close box does: the window system asks the window to close.
+    void closeByCloseBox() {
+        QCloseEvent close;
+        QApplication::sendEvent(window->windowHandle(), &close);
+    }
+
+    template <class Control> Control* find(const char* name) const {
+        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QString text(const char* field) const { return find<QLineEdit>(field)->text(); }
+
+    // Empties a field and types into it key by key, as the user does.
+    void retype(const char* field, const char* keys) {
+        QLineEdit* edit = find<QLineEdit>(field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromLatin1(keys));
+    }
+
+    TempFolder folder;
+    std::string root;
+    std::unique_ptr<WelcomeWin> window;
+    std::vector<Message> messages;
+};

@@ -1,0 +1,62 @@
+// Help and About from the main window.
+#include "MainWinFixture.h"
+#include "app/SplashWin.h"
+
+#include <QAction>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+QTextBrowser* helpText(QWidget* window) {
+    QWidget* viewer = window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+    return viewer ? viewer->findChild<QTextBrowser*>(QStringLiteral("HelpText")) : nullptr;
+}
+
+} // namespace
+
+TEST_F(MainWinTest, HelpOpensTheHelpFileInAViewerOwnedByTheWindow) {
+    writeData("HELPER.HLP", "<html><body><h1>Contents</h1><p>How to drill.</p>"
+                            "<p>Ἀθηνᾶ</p></body></html>");
+    start();
+    find<QAction>("mnuHelpHelp")->trigger();
+    QTextBrowser* browser = helpText(window.get());
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->window()->isVisible());
+    EXPECT_NE(browser->window(), window.get());
+    EXPECT_TRUE(browser->toPlainText().startsWith("Contents"));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Ἀθηνᾶ")));
+
+    // Asked again, the same viewer comes back at the start of the text.
+    browser->window()->close();
+    find<QAction>("mnuHelpHelp")->trigger();
+    EXPECT_EQ(window->findChildren<QTextBrowser*>().size(), 1);
+    EXPECT_TRUE(browser->window()->isVisible());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWinTest, CtrlHOpensHelpAndAMissingFileIsSaidInTheViewer) {
+    start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    QTextBrowser* browser = helpText(window.get());
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().contains("could not be found"));
+    EXPECT_TRUE(browser->toPlainText().contains("HELPER.HLP"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
+    start();
+    SetSplashInterval(20);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            shown = modal->objectName();
+    });
+    find<QAction>("mnuHelpAbout")->trigger();
+    SetSplashInterval(5000);
+    EXPECT_EQ(shown, "SplashWin");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

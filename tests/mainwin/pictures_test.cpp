@@ -1,0 +1,20 @@
+// Saves the main window as pictures, one per tab, when LEXIVO_PICTURES names a folder; used to
+// look at the layout, not to check it.
+#include "MainWinFixture.h"
+
+#include <QTabBar>
+
+TEST_F(MainWinTest, PicturesOfEachTab) {
+    const QByteArray target = qgetenv("LEXIVO_PICTURES");
+    if (target.isEmpty())
+        GTEST_SKIP() << "LEXIVO_PICTURES not set";
+    SetInstalledFontsForTest(std::nullopt);
+    AddFontFiles(std::string(qgetenv("LEXIVO_BUILD_DIR").constData()) + "/Data");
+    start();
+    window->adjustSize();
+    auto* tabs = find<QTabBar>("MainTab");
+    for (int i = 0; i < 3; ++i) {
+        tabs->setCurrentIndex(i);
+        window->grab().save(QString::fromLatin1(target) + QStringLiteral("/main%1.png").arg(i));
+    }
+}
