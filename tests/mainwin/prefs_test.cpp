@@ -110,6 +110,14 @@ TEST_F(MainWinTest, FileQuitAndTheCloseBoxEndWithoutSaving) {
         {
             start();
             retype("HowManyField", "80");
+            window->activateWindow();
+            if (QTest::qWaitForWindowActive(window.get()))
+                QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier); // File > Quit
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            start();
             find<QAction>("mnuFileQuit")->trigger();
         },
         testing::ExitedWithCode(0), "");

@@ -199,9 +199,15 @@ TEST_F(DefaultSettingsTest, TheVocabularyPaneButtonResetsEveryGeneralSetting) {
     EXPECT_FALSE(FileExists(userPath("Prefs.lxp"))); // nothing is saved
 }
 
-TEST_F(DefaultSettingsTest, TheDrillsMenuResetsTheGeneralSettings) {
+TEST_F(DefaultSettingsTest, TheDrillsMenuResetsTheGeneralSettingsAndTheVerbPaneOnly) {
     start();
     changeEverything();
+    find<QCheckBox>("IndicBut")->setChecked(false);
+    find<QCheckBox>("FutBut")->setChecked(true);
+    find<QCheckBox>("NounDualBut")->setChecked(true);
     find<QAction>("mnuDrillDefault")->trigger();
     expectDefaults();
+    EXPECT_TRUE(find<QCheckBox>("IndicBut")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("FutBut")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("NounDualBut")->isChecked());
 }
