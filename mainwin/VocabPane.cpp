@@ -64,6 +64,7 @@ VocabPane::VocabPane(QWidget* parent)
       VocabDefaultButton(
           Named(new QPushButton(QStringLiteral("Default Settings"), this), "VocabDefaultButton")) {
     FileField->setSelectionMode(QAbstractItemView::SingleSelection);
+    ReinforceSlide->setTickInterval(1);
     ReviewSlide->setTickInterval(10);
     ReviewSlide->setPageStep(10);
     AcceptDigitKeysOnly(StartField);

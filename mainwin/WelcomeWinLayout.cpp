@@ -79,6 +79,7 @@ void WelcomeWin::buildControls() {
     for (const char* caption : {"Vocabulary", "Verbs", "Nouns, etc."})
         MainTab->addTab(QString::fromLatin1(caption));
     MainTab->setDrawBase(false);
+    MainTab->setExpanding(false);
 
     // The three panes lie on top of one another; the area keeps the room of the largest.
     auto* paneArea = new QFrame(content);
@@ -160,15 +161,17 @@ void WelcomeWin::buildControls() {
     buttons->addWidget(Command3);
     buttons->addWidget(Command1);
 
+    // The tabs sit on the frame of the pane they show, as on a tabbed dialog.
+    auto* tabbed = new QVBoxLayout;
+    tabbed->setSpacing(0);
+    tabbed->addWidget(MainTab);
+    tabbed->addWidget(paneArea, 1);
+
     auto* layout = new QVBoxLayout(content);
+    layout->setSpacing(10);
     layout->addWidget(WelcomeText);
-    layout->addSpacing(4);
-    layout->addWidget(MainTab);
-    layout->setSpacing(0);
-    layout->addWidget(paneArea, 1);
-    layout->addSpacing(8);
+    layout->addLayout(tabbed, 1);
     layout->addLayout(settings);
-    layout->addSpacing(8);
     layout->addLayout(buttons);
     setCentralWidget(content);
 

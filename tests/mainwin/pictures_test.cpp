@@ -1,5 +1,5 @@
 // Saves the main window as pictures, one per tab, when LEXIVO_PICTURES names a folder; used to
-// look at the layout, not to check it.
+// look at the layout with the built Data folder, not to check it.
 #include "MainWinFixture.h"
 
 #include <QTabBar>
@@ -8,8 +8,8 @@ TEST_F(MainWinTest, PicturesOfEachTab) {
     const QByteArray target = qgetenv("LEXIVO_PICTURES");
     if (target.isEmpty())
         GTEST_SKIP() << "LEXIVO_PICTURES not set";
+    DataFolder = std::string(qgetenv("LEXIVO_BUILD_DIR").constData()) + "/Data";
     SetInstalledFontsForTest(std::nullopt);
-    AddFontFiles(std::string(qgetenv("LEXIVO_BUILD_DIR").constData()) + "/Data");
     start();
     window->adjustSize();
     auto* tabs = find<QTabBar>("MainTab");
