@@ -2,6 +2,7 @@
 // look at the layout with the built Data folder, not to check it.
 #include "MainWinFixture.h"
 
+#include <QAction>
 #include <QTabBar>
 
 TEST_F(MainWinTest, PicturesOfEachTab) {
@@ -17,4 +18,7 @@ TEST_F(MainWinTest, PicturesOfEachTab) {
         tabs->setCurrentIndex(i);
         window->grab().save(QString::fromLatin1(target) + QStringLiteral("/main%1.png").arg(i));
     }
+    HelpFile = DataFolder + "/HELPER.HLP";
+    find<QAction>("mnuHelpHelp")->trigger();
+    find<QWidget>("HelpViewer")->grab().save(QString::fromLatin1(target) + "/help.png");
 }
