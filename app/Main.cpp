@@ -3,6 +3,7 @@
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
 #include "app/SplashWin.h"
+#include "mainwin/WelcomeWin.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
@@ -23,5 +24,10 @@ bool Main() {
     ShowSplash();
     SetUpFolders();
     ShowPickUserWin();
+    // The main window stays for the rest of the run. Loading it sets it up for the chosen user
+    // and applies the preferences; they are applied once more here.
+    auto* mainWindow = new WelcomeWin;
+    mainWindow->show();
+    mainWindow->LoadPrefs();
     return anyWindowShown();
 }

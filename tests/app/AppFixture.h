@@ -3,6 +3,7 @@
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
 #include "app/SplashWin.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"
@@ -35,6 +36,7 @@ protected:
     void SetUp() override {
         SetProgramFolder(dir.path());
         SetSplashInterval(1);
+        SetInstalledFontsForTest(std::vector<std::string>{"Ortholex"});
         SetMessageSink([this](const std::string& text, MsgIcon icon) {
             messages.emplace_back(text, icon);
             std::fprintf(stderr, "%s\n", messageLine(text, icon).c_str());
@@ -43,7 +45,9 @@ protected:
     }
 
     void TearDown() override {
+        closeMainWindow();
         UnloadPickUserWin();
+        SetInstalledFontsForTest(std::nullopt);
         SetMessageSink(nullptr);
         SetProgramFolder("");
     }
@@ -56,6 +60,24 @@ protected:
         UsersFolder = dir.path("Users");
         DataFolder = dir.path("Data");
     }
+
+    // What the main window needs of Data: a vocabulary list and the verb and noun lists.
+    void makeDataForMainWindow() {
+        std::filesystem::create_directory(dir.path("Data"));
+        dir.write("Data/Athenaze.lxv", "0\r\n");
+        dir.write("Data/Verbs.lxd", "1\r\n01111111,lu/w\r\n");
+        dir.write("Data/NounList.lxd", "1\r\n01 x lo/gos\r\n");
+    }
+
+    // The main window that Main leaves open, or nullptr.
+    static QWidget* mainWindow() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QStringLiteral("WelcomeWin"))
+                return window;
+        return nullptr;
+    }
+
+    static void closeMainWindow() { delete mainWindow(); }
 
     TempFolder dir;
     std::vector<Message> messages;

@@ -2,6 +2,7 @@
 #include "app/Main.h"
 #include "platform/Folders.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,7 +36,7 @@ TEST_F(AppTest, WithoutDataOnlyTheDataMessageAppearsAndTheProgramEnds) {
 }
 
 TEST_F(AppTest, FirstStartCreatesUsersAndTheFirstProfile) {
-    std::filesystem::create_directory(dir.path("Data"));
+    makeDataForMainWindow();
     whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
         whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
             QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
@@ -43,7 +44,8 @@ TEST_F(AppTest, FirstStartCreatesUsersAndTheFirstProfile) {
         });
         click(win, "Start"); // the only entry, New User, is already selected
     });
-    EXPECT_FALSE(Main()); // no main window yet: nothing left open
+    EXPECT_TRUE(Main()); // the main window is left open
+    EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_EQ(AppFolder, dir.path());
     EXPECT_EQ(UsersFolder, dir.path("Users"));
     EXPECT_EQ(DataFolder, dir.path("Data"));
@@ -53,25 +55,29 @@ TEST_F(AppTest, FirstStartCreatesUsersAndTheFirstProfile) {
     EXPECT_EQ(messages, (std::vector<Message>{{UsersCreated, MsgIcon::Information}}));
 
     // The next start finds Users and the profile, and says nothing.
+    closeMainWindow();
     UnloadPickUserWin();
     messages.clear();
     UserFolder.clear();
     chooseWhenAsked("Anna");
-    EXPECT_FALSE(Main());
+    EXPECT_TRUE(Main());
     EXPECT_EQ(UserFolder, dir.path("Users/Anna"));
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(AppTest, NormalStartLogsTheChosenUserOnWithEmptyPrefs) {
+TEST_F(AppTest, NormalStartShowsTheMainWindowForTheChosenUser) {
+    makeDataForMainWindow();
     makeFolders(true, true);
     MakeFolder(dir.path("Users/Bob Smith"));
     MakeFolder(dir.path("Users/Anna"));
     Prefs.Iterations = 12;
     chooseWhenAsked("Bob Smith");
-    EXPECT_FALSE(Main());
+    EXPECT_TRUE(Main());
     EXPECT_EQ(UserFolder, dir.path("Users/Bob Smith"));
-    EXPECT_EQ(Prefs.Iterations, 0);
-    EXPECT_EQ(Prefs.VocabFileName, "");
+    EXPECT_EQ(mainWindow()->findChild<QLabel*>(QStringLiteral("WelcomeText"))->text(),
+              "Welcome Bob Smith!");
+    EXPECT_EQ(Prefs.Iterations, 50); // emptied at start, then the new user's defaults
+    EXPECT_EQ(Prefs.VocabFileName, "Athenaze.lxv");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
