@@ -1,16 +1,23 @@
 #pragma once
 
+#include "app/Main.h"
 #include "app/MyApp.h"
+#include "app/PickUserWin.h"
+#include "app/SplashWin.h"
 #include "mainwin/WelcomeWin.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdlib>
 #include <fstream>
@@ -63,6 +70,9 @@ protected:
 
     void TearDown() override {
         window.reset();
+        UnloadPickUserWin();
+        SetProgramFolder("");
+        SetSplashInterval(5000);
         unsetenv("LEXIVO_TEST_FOLDER");
         SetMessageSink(nullptr);
         SetInstalledFontsForTest(std::nullopt);
@@ -89,12 +99,39 @@ protected:
         SetMessageSink([](const std::string& text, MsgIcon) { std::cerr << text << std::endl; });
     }
 
-    // Loads the main window as the program does: created, shown, preferences loaded once more.
+    // Starts the program as the user does: the splash window, then the user Maria chosen, then the
+    // main window for her.
     WelcomeWin& start() {
-        window = std::make_unique<WelcomeWin>();
-        window->show();
-        window->LoadPrefs();
+        SetProgramFolder(root);
+        SetSplashInterval(1);
+        chooseUserWhenAsked(QStringLiteral("Maria"));
+        EXPECT_TRUE(Main());
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* main = qobject_cast<WelcomeWin*>(top))
+                window.reset(main);
+        EXPECT_NE(window, nullptr);
         return *window;
+    }
+
+    // Chooses a user in the user-choice window once it shows (it is shown modally from inside an
+    // event loop of its own, so the test looks for it from a timer).
+    static void chooseUserWhenAsked(const QString& name, int triesLeft = 500) {
+        QTimer::singleShot(2, qApp, [name, triesLeft] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != QStringLiteral("PickUserWin")) {
+                if (triesLeft > 0)
+                    chooseUserWhenAsked(name, triesLeft - 1);
+                else
+                    ADD_FAILURE() << "the user-choice window did not show";
+                return;
+            }
+            auto* users = dialog->findChild<QListWidget*>(QStringLiteral("UserList"));
+            const auto found = users->findItems(name, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1);
+            users->setCurrentItem(found.first());
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Start")),
+                              Qt::LeftButton);
+        });
     }
 
     // Closes the window as its close box does: the window system asks the window to close.

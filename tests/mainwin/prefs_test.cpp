@@ -1,7 +1,6 @@
 // The user's preferences in the main window: shown twice at start, saved by Quit only, and
 // dropped by a change of user.
 #include "MainWinFixture.h"
-#include "app/PickUserWin.h"
 #include "mainwin/SpinArrows.h"
 #include "platform/Folders.h"
 
@@ -137,29 +136,7 @@ TEST_F(MainWinTest, ClosingFromCodeDoesNotEndTheProgram) {
     EXPECT_FALSE(window->isVisible());
 }
 
-class SwitchUserTest : public MainWinTest {
-protected:
-    void TearDown() override {
-        UnloadPickUserWin();
-        MainWinTest::TearDown();
-    }
-
-    // Chooses a user in the user-choice window as soon as it shows.
-    void chooseUserWhenAsked(const QString& name) {
-        QTimer::singleShot(0, [name] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            auto* users = dialog->findChild<QListWidget*>(QStringLiteral("UserList"));
-            const auto found = users->findItems(name, Qt::MatchExactly);
-            ASSERT_EQ(found.size(), 1);
-            users->setCurrentItem(found.first());
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Start")),
-                              Qt::LeftButton);
-        });
-    }
-};
-
-TEST_F(SwitchUserTest, ChoosingTheSameUserDropsUnsavedChanges) {
+TEST_F(MainWinTest, SwitchingToTheSameUserDropsUnsavedChanges) {
     writeUserFile("Prefs.lxp", prefsFile("70", "Other.lxv", "Ortholex"));
     start();
     retype("HowManyField", "90");
@@ -178,7 +155,7 @@ TEST_F(SwitchUserTest, ChoosingTheSameUserDropsUnsavedChanges) {
     EXPECT_EQ(userFile("Prefs.lxp"), prefsFile("70", "Other.lxv", "Ortholex"));
 }
 
-TEST_F(SwitchUserTest, AnotherUserIsGreetedWithTheirOwnSettings) {
+TEST_F(MainWinTest, SwitchingToAnotherUserGreetsThemWithTheirSettings) {
     QDir().mkpath(QString::fromStdString(root + "/Users/Nikos"));
     writeUserFile("Prefs.lxp", prefsFile("70", "Gone.lxv", "Ortholex"));
     start();

@@ -85,7 +85,7 @@ TEST_F(MainWinTest, WithoutOrtholexTheProgramEnds) {
         EXPECT_EXIT(
             {
                 printMessages();
-                WelcomeWin win;
+                start();
             },
             testing::ExitedWithCode(0), "You must install the Ortholex font before using Lexivo.");
     }
@@ -108,7 +108,7 @@ TEST_F(MainWinTest, WithoutAVocabularyListTheProgramEnds) {
     EXPECT_EXIT(
         {
             printMessages();
-            WelcomeWin win;
+            start();
         },
         testing::ExitedWithCode(0),
         "Could not find any valid vocabulary files in the Data folder. Please reinstall at leas "
