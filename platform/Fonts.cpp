@@ -35,7 +35,13 @@ std::vector<std::string> InstalledFonts() {
         return *fontsForTest();
     std::vector<std::string> names;
     std::set<std::string> seen;
-    for (const QString& family : QFontDatabase::families()) {
+    // The desktop's own font for ordinary text comes first: where no font is preferred, the
+    // first listed font is the one English text is shown in.
+    QStringList families = QFontDatabase::families();
+    const QString general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    if (families.contains(general))
+        families.prepend(general);
+    for (const QString& family : families) {
         std::string name = FileNameFromQString(family);
         if (seen.insert(name).second)
             names.push_back(std::move(name));

@@ -3,13 +3,19 @@
 #include "MainWinFixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QTabBar>
 
 TEST_F(MainWinTest, PicturesOfEachTab) {
     const QByteArray target = qgetenv("LEXIVO_PICTURES");
     if (target.isEmpty())
         GTEST_SKIP() << "LEXIVO_PICTURES not set";
-    DataFolder = std::string(qgetenv("LEXIVO_BUILD_DIR").constData()) + "/Data";
+    const QDir built(QString::fromLocal8Bit(qgetenv("LEXIVO_BUILD_DIR")) + QStringLiteral("/Data"));
+    for (const QString& name : built.entryList(QDir::Files)) {
+        QFile::remove(QString::fromStdString(dataPath(name.toStdString())));
+        QFile::copy(built.filePath(name), QString::fromStdString(dataPath(name.toStdString())));
+    }
     SetInstalledFontsForTest(std::nullopt);
     start();
     window->adjustSize();
@@ -18,7 +24,6 @@ TEST_F(MainWinTest, PicturesOfEachTab) {
         tabs->setCurrentIndex(i);
         window->grab().save(QString::fromLatin1(target) + QStringLiteral("/main%1.png").arg(i));
     }
-    HelpFile = DataFolder + "/HELPER.HLP";
     find<QAction>("mnuHelpHelp")->trigger();
     find<QWidget>("HelpViewer")->grab().save(QString::fromLatin1(target) + "/help.png");
 }
