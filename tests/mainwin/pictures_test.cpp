@@ -27,3 +27,13 @@ TEST_F(MainWinTest, PicturesOfEachTab) {
     find<QAction>("mnuHelpHelp")->trigger();
     find<QWidget>("HelpViewer")->grab().save(QString::fromLatin1(target) + "/help.png");
 }
+
+TEST_F(MainWinTest, PicturesOfTheStartWindows) {
+    const QByteArray target = qgetenv("LEXIVO_PICTURES");
+    if (target.isEmpty())
+        GTEST_SKIP() << "LEXIVO_PICTURES not set";
+    SplashWin splash;
+    splash.grab().save(QString::fromLatin1(target) + QStringLiteral("/splash.png"));
+    PickUserWin users;
+    users.grab().save(QString::fromLatin1(target) + QStringLiteral("/users.png"));
+}
