@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 // The code tables of the three Greek encodings. Everything the converters know about the
 // encodings is here; the converters derive their lookup tables from these at compile time.

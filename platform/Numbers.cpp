@@ -2,7 +2,6 @@
 
 #include "platform/RunError.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -7,7 +7,6 @@
 #include <QSaveFile>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {

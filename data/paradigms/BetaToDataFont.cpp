@@ -4,7 +4,6 @@
 #include "data/common/BetaWord.h"
 
 #include <cctype>
-#include <string_view>
 
 namespace {
 
