@@ -14,12 +14,7 @@ std::string TwoDigits(int number) {
 }
 
 std::string Encoded(const std::string& beta, int line) {
-    std::string dataFont;
-    try {
-        dataFont = BetaToDataFont(beta);
-    } catch (const SourceError& e) {
-        throw SourceError(e.what(), line);
-    }
+    const std::string dataFont = AtLine(line, [&] { return BetaToDataFont(beta); });
     const std::string back = DataFontToBeta(dataFont);
     if (back != beta)
         throw SourceError("\"" + beta + "\" comes back from the data-file font as \"" + back +

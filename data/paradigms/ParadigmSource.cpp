@@ -120,11 +120,7 @@ SourceWord Start(const std::vector<SourceLine>& lines, const std::vector<std::st
         throw SourceError("the first line must be " + expected, first.number);
     }
     SourceWord word{first.tokens[0], first.tokens[1], {}};
-    try {
-        CheckForm(word.headword);
-    } catch (const SourceError& e) {
-        throw SourceError(e.what(), first.number);
-    }
+    AtLine(first.number, [&] { CheckForm(word.headword); });
     return word;
 }
 
@@ -196,12 +192,8 @@ void VerbRow(VerbTable& t, const SourceLine& line, std::vector<SourceForm>& form
 
     const char number = infinitive ? '0' : static_cast<char>('0' + Position(Numbers, label));
     for (std::size_t c = 0; c < cells; ++c) {
-        std::vector<std::string> spellings;
-        try {
-            spellings = CellForms(line.tokens[c + 1], true);
-        } catch (const SourceError& e) {
-            throw SourceError(e.what(), line.number);
-        }
+        const auto spellings =
+            AtLine(line.number, [&] { return CellForms(line.tokens[c + 1], true); });
         const char person = infinitive ? '0' : static_cast<char>('1' + c);
         for (char voice : t.voices)
             for (std::size_t v = 0; v < spellings.size(); ++v) {
@@ -261,12 +253,8 @@ void NounRow(const std::string& genders, const SourceLine& line, NounGrid& grid)
                               "no form)",
                           line.number);
     for (int n = 0; n < 3; ++n) {
-        std::vector<std::string> spellings;
-        try {
-            spellings = CellForms(line.tokens[n + 1], false);
-        } catch (const SourceError& e) {
-            throw SourceError(e.what(), line.number);
-        }
+        const auto spellings =
+            AtLine(line.number, [&] { return CellForms(line.tokens[n + 1], false); });
         for (char g : genders) {
             NounCell& cell = grid[n][kase - 1][g - '1'];
             if (cell.line)

@@ -13,3 +13,12 @@ public:
 private:
     int line_;
 };
+
+// The result of step; a SourceError it throws is thrown again with this line.
+template <typename Step> auto AtLine(int line, Step step) {
+    try {
+        return step();
+    } catch (const SourceError& e) {
+        throw SourceError(e.what(), line);
+    }
+}
