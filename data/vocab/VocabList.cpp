@@ -9,10 +9,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
 std::string MeaningName(const SourceMeaning& m) {
     return Quoted(m.text) + (m.marker.empty() ? "" : " [" + m.marker + "]");
 }

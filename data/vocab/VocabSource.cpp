@@ -33,10 +33,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
 // "text [Code]" -> text and code; a field without brackets has no marker.
 std::pair<std::string, std::string> SplitMarker(std::string_view field, int line) {
     field = Trim(field);

@@ -32,6 +32,11 @@ private:
     int line_;
 };
 
+// A text in single quotes, as the messages about a source quote it.
+inline std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
 // The drill window has six answer boxes, one per meaning of the word asked.
 inline constexpr std::size_t MaxMeanings = 6;
 
