@@ -76,13 +76,13 @@ PrefsLoad LoadUserPrefs() {
 }
 
 bool SaveUserPrefs() {
-    try {
-        if (UserFolder.empty()) // no user chosen: no folder to write in
-            throw RunError(ErrNo::PathNotFound, "Path not found");
-        WritePrefsFile(userPrefsPath(), Prefs);
-        return true;
-    } catch (const RunError&) {
-        ShowMessage("For some reason I could not save your preferences.", MsgIcon::Stop);
-        return false;
+    if (!UserFolder.empty()) { // without a chosen user there is no folder to write in
+        try {
+            WritePrefsFile(userPrefsPath(), Prefs);
+            return true;
+        } catch (const RunError&) {
+        }
     }
+    ShowMessage("For some reason I could not save your preferences.", MsgIcon::Stop);
+    return false;
 }
