@@ -42,8 +42,7 @@ void SplashWin::SplashTimer_Timer() {
 }
 
 void SplashWin::Form_Click() {
-    SplashTimer->stop();
-    accept();
+    SplashTimer_Timer();
 }
 
 void ShowSplash(QWidget* parent) {
