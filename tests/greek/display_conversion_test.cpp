@@ -86,25 +86,14 @@ TEST(BetaToDisplayFont, OtherCharactersAreCopied) {
     EXPECT_EQ(BetaToDisplayFont("\x80\xff\t"), "\x80\xff\t");
 }
 
+// Glyphs and letters read on their own. The precomposed vowels are checked against their
+// Unicode marks (display_font_test) and the words through the round-trip property.
 TEST(DisplayFontToBeta, ReadsTheFontBack) {
-    EXPECT_EQ(DisplayFontToBeta(Codes({'l', 241, 'g', 'o', 'w'})), "lo/gos");
-    EXPECT_EQ(DisplayFontToBeta(Codes({131, 'A'})), "*)a");
-    EXPECT_EQ(DisplayFontToBeta(Codes({134, 'H', 'r', 'a'})), "*(/hra");
-    EXPECT_EQ(DisplayFontToBeta(Codes({61, 174, 't', 'v', 'r'})), "r(h/twr");
     EXPECT_EQ(DisplayFontToBeta(Codes({135})), ")\\");
-    EXPECT_EQ(DisplayFontToBeta(Codes({133})), ")/");
-    EXPECT_EQ(DisplayFontToBeta(Codes({194})), "h)=|");
-    EXPECT_EQ(DisplayFontToBeta(Codes({238})), "u(\\");
-    EXPECT_EQ(DisplayFontToBeta(Codes({237})), "u)\\");
-    EXPECT_EQ(DisplayFontToBeta(Codes({64})), "u/+");
     EXPECT_EQ(DisplayFontToBeta(Codes({59})), "?");
     EXPECT_EQ(DisplayFontToBeta(Codes({63})), "?");
     EXPECT_EQ(DisplayFontToBeta(Codes({128, 129, 130})), "/\\=");
     EXPECT_EQ(DisplayFontToBeta("CJVYSc"), "*y*c*w*q*sy");
-    EXPECT_EQ(DisplayFontToBeta(Codes({38, 250, 196, 35, 243, 253, 254, 163})),
-              "a|h|w|u+i+i/+i\\+u\\+");
-    EXPECT_EQ(DisplayFontToBeta(Codes({160, 195, 218, 229, 240, 249, 169})),
-              "a(=|h(=|w(=|i(=u(=o(\\e(\\");
 }
 
 TEST(DisplayFontToBeta, CodesWithoutATableEntryComeBackAsThemselves) {

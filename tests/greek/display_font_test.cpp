@@ -36,13 +36,10 @@ TEST(DisplayFont, EveryCodeShowsItsOwnCharacter) {
 }
 
 TEST(DisplayFont, NamedCodes) {
+    // The letters and precomposed vowels are checked against the alphabet and the Beta table
+    // below; these are the codes that neither reaches.
     const std::map<int, char32_t> expected{
-        {144, U'\u1F04'}, {174, U'\u03AE'}, {155, U'\u1F84'}, {61, U'\u1FE5'},  {35, U'\u03CB'},
-        {64, U'\u03B0'},  {38, U'\u1FB3'},  {250, U'\u1FC3'}, {196, U'\u1FF3'}, {128, U'\u1FFD'},
-        {129, U'\u1FEF'}, {130, U'\u1FC0'}, {131, U'\u1FBF'}, {132, U'\u1FFE'}, {133, U'\u1FCE'},
-        {134, U'\u1FDE'}, {135, U'\u1FCD'}, {136, U'\u1FDD'}, {137, U'\u1FCF'}, {138, U'\u1FDF'},
-        {59, U'\u037E'},  {'v', U'\u03C9'}, {'w', U'\u03C2'}, {'c', U'\u03C8'}, {'j', U'\u03BE'},
-        {'y', U'\u03B8'}, {'V', U'\u03A9'}, {'C', U'\u03A8'}, {'J', U'\u039E'}, {'Y', U'\u0398'},
+        {128, U'\u1FFD'}, {129, U'\u1FEF'}, {130, U'\u1FC0'}, {59, U'\u037E'},  {'w', U'\u03C2'},
         {'S', U'\u03A3'}, {'q', U'q'},      {'Q', U'Q'},      {'W', U'W'},      {58, U':'},
         {40, U'('},       {0, U'\0'},       {170, U'\u00AA'}, {255, U'\u00FF'}, {'7', U'7'},
     };

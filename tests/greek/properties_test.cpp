@@ -91,7 +91,7 @@ private:
     std::mt19937 random_;
 };
 
-constexpr int Rounds = 20000;
+constexpr int Rounds = 5000;
 
 } // namespace
 

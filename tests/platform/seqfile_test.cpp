@@ -1,24 +1,10 @@
-#include "platform/RunError.h"
 #include "platform/SeqFile.h"
 #include "support/FileSizeLimit.h"
+#include "support/RunErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-
-namespace {
-
-ErrNo errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunError& e) {
-        return e.number();
-    }
-    ADD_FAILURE() << "no RunError";
-    return ErrNo{};
-}
-
-} // namespace
 
 TEST(ReadLines, SplitsAtCrLfOrLf) {
     TempFolder dir;
@@ -32,9 +18,9 @@ TEST(ReadLines, SplitsAtCrLfOrLf) {
 
 TEST(SeqFile, MissingOrUnreadableFileIsARunError) {
     TempFolder dir;
-    EXPECT_EQ(errorOf([&] { ReadLines(dir.path("none")); }), ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { ReadLines(dir.path()); }), ErrNo::PermissionDenied);
-    EXPECT_EQ(errorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(RunErrorOf([&] { ReadLines(dir.path("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(RunErrorOf([&] { ReadLines(dir.path()); }), ErrNo::PermissionDenied);
+    EXPECT_EQ(RunErrorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
 }
 
 TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
@@ -47,7 +33,7 @@ TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
     EXPECT_EQ(in.NextValue(), "x y");
     EXPECT_EQ(in.NextValue(), ""); // the empty line
     EXPECT_EQ(in.NextValue(), "last");
-    EXPECT_EQ(errorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
+    EXPECT_EQ(RunErrorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
 }
 
 TEST(ValueReader, QuotedValuesKeepBlanksAndMayCrossLines) {
@@ -63,7 +49,7 @@ TEST(ValueReader, QuoteNeverClosedIsPastEnd) {
     TempFolder dir;
     ValueReader in(dir.write("v", "1\r\n\"Athenaze.lxv\r\n15\r\n"));
     EXPECT_EQ(in.NextInt16(), 1);
-    EXPECT_EQ(errorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
+    EXPECT_EQ(RunErrorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
 }
 
 TEST(ValueReader, NumbersMustBeWholeValues) {
@@ -76,9 +62,9 @@ TEST(ValueReader, NumbersMustBeWholeValues) {
     EXPECT_EQ(in.NextInt16(), 100);
     EXPECT_EQ(in.NextInt16(), -32768);
     EXPECT_EQ(in.NextInt16(), 32767);
-    EXPECT_EQ(errorOf([&] { in.NextInt16(); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([&] { in.NextInt16(); }), ErrNo::TypeMismatch);
-    EXPECT_EQ(errorOf([&] { in.NextDouble(); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(RunErrorOf([&] { in.NextInt16(); }), ErrNo::Overflow);
+    EXPECT_EQ(RunErrorOf([&] { in.NextInt16(); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(RunErrorOf([&] { in.NextDouble(); }), ErrNo::TypeMismatch);
 }
 
 TEST(ValueWriter, WritesOneValuePerLineWithCrLf) {
@@ -113,7 +99,7 @@ TEST(ValueWriter, OldFileStaysWholeUntilCommitAndOnFailure) {
     // A disk that fills up while the file is written.
     {
         FileSizeLimit diskFull(3);
-        EXPECT_EQ(errorOf([&] {
+        EXPECT_EQ(RunErrorOf([&] {
                       ValueWriter out(file);
                       out.WriteString("a longer new text");
                       out.Commit();
@@ -124,13 +110,13 @@ TEST(ValueWriter, OldFileStaysWholeUntilCommitAndOnFailure) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 
     // A folder that does not exist, and a target that is a folder, cannot be written.
-    EXPECT_NE(errorOf([&] {
+    EXPECT_NE(RunErrorOf([&] {
                   ValueWriter out(dir.path("missing/prefs"));
                   out.Commit();
               }),
               ErrNo{});
     std::filesystem::create_directory(dir.path("folder"));
-    EXPECT_NE(errorOf([&] {
+    EXPECT_NE(RunErrorOf([&] {
                   ValueWriter out(dir.path("folder"));
                   out.WriteInt(1);
                   out.Commit();
