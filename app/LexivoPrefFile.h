@@ -16,4 +16,6 @@ struct LexivoPrefFile {
     std::int16_t VocabChaptEnd = 0;
     std::int16_t VocabChaptStart = 0;
     std::string VocabFileName;
+
+    bool operator==(const LexivoPrefFile&) const = default;
 };
