@@ -1,6 +1,7 @@
 #include "mainwin/ParadigmPane.h"
 
 #include "app/MyApp.h"
+#include "mainwin/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/EndProgram.h"
@@ -49,17 +50,12 @@ QFont ListFont() {
 } // namespace
 
 ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
-    : QWidget(parent), listBox_(new QListWidget), selectFrame_(new QGroupBox(names.selectCaption)),
-      beginButton_(new QPushButton("Begin Drill")) {
-    auto* pickFrame = new QGroupBox(names.pickCaption);
-    auto* uncheckButton = new QPushButton(names.uncheckCaption);
-    auto* defaultButton = new QPushButton("Default Settings");
-    pickFrame->setObjectName(names.pickFrame);
-    listBox_->setObjectName(names.listBox);
-    uncheckButton->setObjectName(names.uncheckButton);
-    selectFrame_->setObjectName(names.selectFrame);
-    beginButton_->setObjectName(names.beginButton);
-    defaultButton->setObjectName(names.defaultButton);
+    : QWidget(parent), listBox_(Named(new QListWidget, names.listBox)),
+      selectFrame_(Named(new QGroupBox(names.selectCaption), names.selectFrame)),
+      beginButton_(Named(new QPushButton("Begin Drill"), names.beginButton)) {
+    auto* pickFrame = Named(new QGroupBox(names.pickCaption), names.pickFrame);
+    auto* uncheckButton = Named(new QPushButton(names.uncheckCaption), names.uncheckButton);
+    auto* defaultButton = Named(new QPushButton("Default Settings"), names.defaultButton);
 
     listBox_->setFont(ListFont());
     listBox_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -72,16 +68,7 @@ ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
     auto* frames = new QHBoxLayout;
     frames->addWidget(pickFrame, 2);
     frames->addWidget(selectFrame_, 3);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(defaultButton);
-    buttons->addWidget(beginButton_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(frames, 1);
-    layout->addLayout(buttons);
+    LayOutPane(this, frames, defaultButton, beginButton_);
 
     connect(uncheckButton, &QPushButton::clicked, this, &ParadigmPane::UncheckAllItems);
     connect(defaultButton, &QPushButton::clicked, this, &ParadigmPane::ApplyDefaultPrefs);

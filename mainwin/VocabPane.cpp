@@ -1,14 +1,12 @@
 #include "mainwin/VocabPane.h"
 
 #include "app/MyApp.h"
-#include "mainwin/DigitKeys.h"
-#include "mainwin/Named.h"
+#include "mainwin/Controls.h"
 #include "mainwin/SpinArrows.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,18 +15,6 @@
 #include <QSlider>
 
 namespace {
-
-QLabel* label(const char* name, const char* text, QWidget* parent) {
-    return Named(new QLabel(QString::fromLatin1(text), parent), name);
-}
-
-QSlider* slider(const char* name, int minimum, int maximum, int value, QWidget* parent) {
-    auto* control = Named(new QSlider(Qt::Horizontal, parent), name);
-    control->setRange(minimum, maximum);
-    control->setValue(value);
-    control->setTickPosition(QSlider::TicksBelow);
-    return control;
-}
 
 // The number a field holds, as its change handler reads it.
 double fieldNumber(const QLineEdit* field) {
@@ -41,34 +27,29 @@ VocabPane::VocabPane(QWidget* parent)
     : QWidget(parent),
       FilesGroupBox(Named(new QGroupBox(QStringLiteral("Which Chapters from While File?"), this),
                           "FilesGroupBox")),
-      VocabListLable(label("VocabListLable", "Vocabulary Files:", FilesGroupBox)),
+      VocabListLable(NamedLabel("VocabListLable", "Vocabulary Files:", FilesGroupBox)),
       FileField(Named(new QListWidget(FilesGroupBox), "FileField")),
-      Label5(label("Label5", "From:", FilesGroupBox)),
-      Label6(label("Label6", "Chapt:", FilesGroupBox)),
+      Label5(NamedLabel("Label5", "From:", FilesGroupBox)),
+      Label6(NamedLabel("Label6", "Chapt:", FilesGroupBox)),
       StartField(Named(new QLineEdit(QStringLiteral("1"), FilesGroupBox), "StartField")),
       StartArrows(Named(new SpinArrows(1, 5, 1, 1, FilesGroupBox), "StartArrows")),
-      Label8(label("Label8", "To:", FilesGroupBox)),
-      Label7(label("Label7", "Chapt:", FilesGroupBox)),
+      Label8(NamedLabel("Label8", "To:", FilesGroupBox)),
+      Label7(NamedLabel("Label7", "Chapt:", FilesGroupBox)),
       EndField(Named(new QLineEdit(QStringLiteral("5"), FilesGroupBox), "EndField")),
       EndArrows(Named(new SpinArrows(1, 3, 1, 1, FilesGroupBox), "EndArrows")),
       ReinforceGroupBox(Named(new QGroupBox(QStringLiteral("How Much Reinforcement?"), this),
                               "ReinforceGroupBox")),
-      ReinforceSlide(slider("ReinforceSlide", 1, 10, 5, ReinforceGroupBox)),
-      ReinforceText(label("ReinforceText", "5 Correct Answers", ReinforceGroupBox)),
+      ReinforceSlide(NamedSlider("ReinforceSlide", 1, 10, 5, 1, ReinforceGroupBox)),
+      ReinforceText(NamedLabel("ReinforceText", "5 Correct Answers", ReinforceGroupBox)),
       ReviewGroupBox(
           Named(new QGroupBox(QStringLiteral("How Much Review?"), this), "ReviewGroupBox")),
-      ReviewSlide(slider("ReviewSlide", 0, 100, 25, ReviewGroupBox)),
-      ReviewText(label("ReviewText", "25% Review", ReviewGroupBox)),
+      ReviewSlide(NamedSlider("ReviewSlide", 0, 100, 25, 10, ReviewGroupBox)),
+      ReviewText(NamedLabel("ReviewText", "25% Review", ReviewGroupBox)),
       VocabBeginButton(
           Named(new QPushButton(QStringLiteral("Begin Drill"), this), "VocabBeginButton")),
       VocabDefaultButton(
           Named(new QPushButton(QStringLiteral("Default Settings"), this), "VocabDefaultButton")) {
     FileField->setSelectionMode(QAbstractItemView::SingleSelection);
-    ReinforceSlide->setTickInterval(1);
-    ReviewSlide->setTickInterval(10);
-    ReviewSlide->setPageStep(10);
-    AcceptDigitKeysOnly(StartField);
-    AcceptDigitKeysOnly(EndField);
     buildLayout();
 
     connect(FileField, &QListWidget::currentRowChanged, this, &VocabPane::FileField_Click);

@@ -1,3 +1,4 @@
+#include "mainwin/Controls.h"
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VocabPane.h"
 
@@ -7,27 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
-#include <QVBoxLayout>
-
-namespace {
-
-// A frame holding a slider with the text that tells its value.
-void layOutSlider(QGroupBox* frame, QSlider* slider, QLabel* text) {
-    auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(slider);
-    layout->addWidget(text, 0, Qt::AlignHCenter);
-}
-
-} // namespace
 
 void VocabPane::buildLayout() {
-    // Room for five digits, the most a chapter field can mean.
-    for (QLineEdit* field : {StartField, EndField})
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
-    for (SpinArrows* arrows : {StartArrows, EndArrows})
-        arrows->setFixedHeight(StartField->sizeHint().height());
+    SetUpNumberField(StartField, StartArrows);
+    SetUpNumberField(EndField, EndArrows);
 
     auto* chapters = new QGridLayout;
     chapters->setHorizontalSpacing(4);
@@ -51,8 +35,8 @@ void VocabPane::buildLayout() {
     files->addLayout(chapters);
     FileField->setMinimumWidth(160);
 
-    layOutSlider(ReinforceGroupBox, ReinforceSlide, ReinforceText);
-    layOutSlider(ReviewGroupBox, ReviewSlide, ReviewText);
+    LayOutSliderFrame(ReinforceGroupBox, ReinforceSlide, ReinforceText);
+    LayOutSliderFrame(ReviewGroupBox, ReviewSlide, ReviewText);
     auto* sliders = new QVBoxLayout;
     sliders->addWidget(ReinforceGroupBox);
     sliders->addWidget(ReviewGroupBox);
@@ -61,14 +45,5 @@ void VocabPane::buildLayout() {
     auto* frames = new QHBoxLayout;
     frames->addWidget(FilesGroupBox, 1);
     frames->addLayout(sliders, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(VocabDefaultButton);
-    buttons->addWidget(VocabBeginButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(frames, 1);
-    layout->addLayout(buttons);
+    LayOutPane(this, frames, VocabDefaultButton, VocabBeginButton);
 }

@@ -1,5 +1,4 @@
-#include "mainwin/DigitKeys.h"
-#include "mainwin/Named.h"
+#include "mainwin/Controls.h"
 #include "mainwin/NounPane.h"
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VerbPane.h"
@@ -30,10 +29,6 @@ QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char
 
 QAction* separator(QMenu* menu, const char* name) {
     return Named(menu->addSeparator(), name);
-}
-
-QLabel* label(const char* name, const char* text, QWidget* parent) {
-    return Named(new QLabel(QString::fromLatin1(text), parent), name);
 }
 
 } // namespace
@@ -69,7 +64,7 @@ void WelcomeWin::buildMenus() {
 
 void WelcomeWin::buildControls() {
     auto* content = new QWidget(this);
-    WelcomeText = label("WelcomeText", "Welcome User!", content);
+    WelcomeText = NamedLabel("WelcomeText", "Welcome User!", content);
     QFont greeting = WelcomeText->font();
     greeting.setPointSizeF(greeting.pointSizeF() * 1.5);
     greeting.setBold(true);
@@ -97,9 +92,9 @@ void WelcomeWin::buildControls() {
     }
 
     Frame2 = Named(new QGroupBox(QStringLiteral("Fonts"), content), "Frame2");
-    Label2 = label("Label2", "Greek:", Frame2);
+    Label2 = NamedLabel("Label2", "Greek:", Frame2);
     GreekFont = Named(new QComboBox(Frame2), "GreekFont");
-    Lable2 = label("Lable2", "English:", Frame2);
+    Lable2 = NamedLabel("Lable2", "English:", Frame2);
     EnglishFont = Named(new QComboBox(Frame2), "EnglishFont");
     for (QComboBox* list : {GreekFont, EnglishFont}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -109,24 +104,17 @@ void WelcomeWin::buildControls() {
     Lable2->setBuddy(EnglishFont);
 
     Frame1 = Named(new QGroupBox(QStringLiteral("Drill"), content), "Frame1");
-    Label1 = label("Label1", "How Many?", Frame1);
+    Label1 = NamedLabel("Label1", "How Many?", Frame1);
     HowManyField = Named(new QLineEdit(QStringLiteral("50"), Frame1), "HowManyField");
-    HowManyField->setFixedWidth(
-        HowManyField->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
-    AcceptDigitKeysOnly(HowManyField);
     VScroll1 = Named(new SpinArrows(10, 200, 10, 50, Frame1), "VScroll1");
-    VScroll1->setFixedHeight(HowManyField->sizeHint().height());
+    SetUpNumberField(HowManyField, VScroll1);
     Label1->setBuddy(HowManyField);
     Accents = Named(new QCheckBox(QStringLiteral("Accents Important?"), Frame1), "Accents");
 
     Frame3 =
         Named(new QGroupBox(QStringLiteral("Active vs. Passive Knowledge"), content), "Frame3");
-    PercentActive = Named(new QSlider(Qt::Horizontal, Frame3), "PercentActive");
-    PercentActive->setRange(0, 100);
-    PercentActive->setPageStep(10);
-    PercentActive->setTickInterval(10);
-    PercentActive->setTickPosition(QSlider::TicksBelow);
-    ActiveText = label("ActiveText", "0% Active Knowledge", Frame3);
+    PercentActive = NamedSlider("PercentActive", 0, 100, 0, 10, Frame3);
+    ActiveText = NamedLabel("ActiveText", "0% Active Knowledge", Frame3);
 
     Command1 = Named(new QPushButton(QStringLiteral("Quit"), content), "Command1");
     Command3 =
@@ -147,9 +135,7 @@ void WelcomeWin::buildControls() {
     drill->setColumnStretch(3, 1);
     drill->addWidget(Accents, 1, 0, 1, 4);
 
-    auto* active = new QVBoxLayout(Frame3);
-    active->addWidget(PercentActive);
-    active->addWidget(ActiveText, 0, Qt::AlignHCenter);
+    LayOutSliderFrame(Frame3, PercentActive, ActiveText);
 
     auto* settings = new QHBoxLayout;
     settings->addWidget(Frame2, 3);

@@ -1,0 +1,51 @@
+#include "mainwin/Controls.h"
+
+#include "mainwin/DigitKeys.h"
+#include "mainwin/SpinArrows.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+QLabel* NamedLabel(const char* name, const char* text, QWidget* parent) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QSlider* NamedSlider(const char* name, int minimum, int maximum, int value, int step,
+                     QWidget* parent) {
+    auto* slider = Named(new QSlider(Qt::Horizontal, parent), name);
+    slider->setRange(minimum, maximum);
+    slider->setValue(value);
+    slider->setPageStep(step);
+    slider->setTickInterval(step);
+    slider->setTickPosition(QSlider::TicksBelow);
+    return slider;
+}
+
+void LayOutSliderFrame(QGroupBox* frame, QSlider* slider, QLabel* text) {
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(slider);
+    layout->addWidget(text, 0, Qt::AlignHCenter);
+}
+
+void SetUpNumberField(QLineEdit* field, SpinArrows* arrows) {
+    AcceptDigitKeysOnly(field);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
+    arrows->setFixedHeight(field->sizeHint().height());
+}
+
+void LayOutPane(QWidget* pane, QBoxLayout* frames, QPushButton* defaultButton,
+                QPushButton* beginButton) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(defaultButton);
+    buttons->addWidget(beginButton);
+
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+}

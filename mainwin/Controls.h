@@ -1,0 +1,31 @@
+#pragma once
+
+#include "mainwin/Named.h"
+
+class QBoxLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QWidget;
+class SpinArrows;
+
+// Controls and arrangements that the main window and its panes share.
+
+QLabel* NamedLabel(const char* name, const char* text, QWidget* parent);
+
+// A horizontal slider with a tick mark, and a page step, every step.
+QSlider* NamedSlider(const char* name, int minimum, int maximum, int value, int step,
+                     QWidget* parent);
+
+// A frame holding a slider above the text that tells its value.
+void LayOutSliderFrame(QGroupBox* frame, QSlider* slider, QLabel* text);
+
+// A number field with its arrows beside it: only digits are typed, five of them fit, and the
+// arrows are as tall as the field.
+void SetUpNumberField(QLineEdit* field, SpinArrows* arrows);
+
+// A pane's frames above its "Default Settings" and "Begin Drill" buttons, filling the pane.
+void LayOutPane(QWidget* pane, QBoxLayout* frames, QPushButton* defaultButton,
+                QPushButton* beginButton);
