@@ -3,6 +3,8 @@
 #include "app/MyApp.h"
 #include "mainwin/Controls.h"
 #include "mainwin/SpinArrows.h"
+#include "platform/EndProgram.h"
+#include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 
 namespace {
 
@@ -68,24 +71,36 @@ void VocabPane::FillFileList(std::vector<std::string> names) {
     for (const std::string& name : fileNames_)
         FileField->addItem(FileNameToQString(name));
     FileField->setCurrentRow(-1);
+    requireFiles();
 }
 
-int VocabPane::FindFile(const std::string& name) const {
-    for (std::size_t i = 0; i < fileNames_.size(); ++i)
-        if (fileNames_[i] == name)
-            return int(i);
-    return -1;
+void VocabPane::requireFiles() const {
+    if (!fileNames_.empty())
+        return;
+    ShowMessage("Could not find any valid vocabulary files in the Data folder. Please reinstall at "
+                "leas one .lxv file.",
+                MsgIcon::Stop);
+    EndProgram();
 }
 
-void VocabPane::ChooseFile(int row) {
-    if (FileField->currentRow() == row)
-        FileField_Click(row);
+void VocabPane::SelectPreferredFile(const std::string& name) {
+    const auto found = std::ranges::find(fileNames_, name);
+    if (found != fileNames_.end()) {
+        FileField->setCurrentRow(int(found - fileNames_.begin()));
+        return;
+    }
+    ShowMessage("The vocabulary file specified in your preferences is missing. Please choose "
+                "another, or reinstall that file. ",
+                MsgIcon::Information);
+    requireFiles();
+    if (FileField->currentRow() == 0)
+        FileField_Click(0);
     else
-        FileField->setCurrentRow(row);
+        FileField->setCurrentRow(0);
 }
 
 void VocabPane::FileField_Click(int row) {
-    if (row >= 0 && row < FileCount())
+    if (row >= 0 && row < int(fileNames_.size()))
         Prefs.VocabFileName = fileNames_[std::size_t(row)];
 }
 

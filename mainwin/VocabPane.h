@@ -24,13 +24,12 @@ public:
     QPushButton* BeginButton() const { return VocabBeginButton; }
     QPushButton* DefaultButton() const { return VocabDefaultButton; }
 
-    // Empties the vocabulary list and fills it with these file names.
+    // Empties the vocabulary list and fills it with these file names, selecting none; without
+    // any, the program ends after its message.
     void FillFileList(std::vector<std::string> names);
-    int FileCount() const { return int(fileNames_.size()); }
-    // The position of the first list entry equal to name, or -1.
-    int FindFile(const std::string& name) const;
-    // Selects an entry; its name becomes the preferred list even when it was selected already.
-    void ChooseFile(int row);
+    // Selects the first list of that name. When there is none, says so and selects the first
+    // list, which becomes the preferred one even when it was selected already.
+    void SelectPreferredFile(const std::string& name);
 
 private:
     friend class WelcomeWin;
@@ -44,6 +43,7 @@ private:
     void ReviewSlide_Change(int value);
 
     void buildLayout();
+    void requireFiles() const;
 
     std::vector<std::string> fileNames_;
 

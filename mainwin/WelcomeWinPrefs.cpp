@@ -3,7 +3,6 @@
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
-#include "platform/EndProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
@@ -11,8 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSlider>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -27,10 +26,8 @@ void setSlider(QSlider* slider, int value) {
 
 // The position of the first name equal to name, or -1.
 int findName(const std::vector<std::string>& names, const std::string& name) {
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name)
-            return int(i);
-    return -1;
+    const auto found = std::ranges::find(names, name);
+    return found == names.end() ? -1 : int(found - names.begin());
 }
 
 // Selects an entry chosen for want of the preferred one; it runs the list's handler even when it
@@ -70,21 +67,7 @@ void WelcomeWin::ApplyPrefs() {
 
     HowManyField->setText(QString::number(prefs.Iterations));
 
-    const int list = vocabPane_->FindFile(prefs.VocabFileName);
-    if (list >= 0) {
-        vocabPane_->FileField->setCurrentRow(list);
-    } else {
-        ShowMessage("The vocabulary file specified in your preferences is missing. Please choose "
-                    "another, or reinstall that file. ",
-                    MsgIcon::Information);
-        if (vocabPane_->FileCount() == 0) {
-            ShowMessage("Could not find any valid vocabulary files in the Data folder. Please "
-                        "reinstall at leas one .lxv file.",
-                        MsgIcon::Stop);
-            EndProgram();
-        }
-        vocabPane_->ChooseFile(0);
-    }
+    vocabPane_->SelectPreferredFile(prefs.VocabFileName);
 
     setSlider(PercentActive, prefs.PercentActive);
     vocabPane_->EndField->setText(ToQString(NumberText(prefs.VocabChaptEnd)));

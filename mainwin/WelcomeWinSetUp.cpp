@@ -31,6 +31,15 @@ void fillList(QComboBox* list, const std::vector<std::string>& names) {
     list->setCurrentIndex(-1);
 }
 
+// The shown pane's "Begin Drill" button is the window's default button.
+template <class Pane> void showPane(QWidget* window, Pane* pane, bool shown) {
+    pane->setVisible(shown);
+    if (shown)
+        SetDefaultButton(window, pane->BeginButton());
+    else
+        ClearDefaultButton(window, pane->BeginButton());
+}
+
 } // namespace
 
 void WelcomeWin::InitMainWindow() {
@@ -60,12 +69,6 @@ void WelcomeWin::InitMainWindow() {
         if (name.ends_with(".lxv"))
             lists.push_back(name);
     vocabPane_->FillFileList(std::move(lists));
-    if (vocabPane_->FileCount() == 0) {
-        ShowMessage("Could not find any valid vocabulary files in the Data folder. Please "
-                    "reinstall at leas one .lxv file.",
-                    MsgIcon::Stop);
-        EndProgram();
-    }
 
     MainTab->setCurrentIndex(0);
     ShowVocabPane();
@@ -111,33 +114,27 @@ void WelcomeWin::MainTab_Click(int index) {
 }
 
 void WelcomeWin::ShowVocabPane() {
-    vocabPane_->show();
-    SetDefaultButton(this, vocabPane_->BeginButton());
+    showPane(this, vocabPane_, true);
 }
 
 void WelcomeWin::HideVocabPane() {
-    vocabPane_->hide();
-    ClearDefaultButton(this, vocabPane_->BeginButton());
+    showPane(this, vocabPane_, false);
 }
 
 void WelcomeWin::ShowVerbPane() {
-    verbPane_->show();
-    SetDefaultButton(this, verbPane_->BeginButton());
+    showPane(this, verbPane_, true);
 }
 
 void WelcomeWin::HideVerbPane() {
-    verbPane_->hide();
-    ClearDefaultButton(this, verbPane_->BeginButton());
+    showPane(this, verbPane_, false);
 }
 
 void WelcomeWin::ShowNounPane() {
-    nounPane_->show();
-    SetDefaultButton(this, nounPane_->BeginButton());
+    showPane(this, nounPane_, true);
 }
 
 void WelcomeWin::HideNounPane() {
-    nounPane_->hide();
-    ClearDefaultButton(this, nounPane_->BeginButton());
+    showPane(this, nounPane_, false);
 }
 
 void WelcomeWin::SwitchUser() {
