@@ -105,8 +105,7 @@ void VocabPane::FileField_Click(int row) {
 }
 
 void VocabPane::StartField_Change() {
-    if (StartField->text().isEmpty())
-        return;
+    // An empty field, or one without a chapter, leaves the range alone.
     const int n = ClampToInt16(fieldNumber(StartField));
     if (n <= 0)
         return;
@@ -118,8 +117,6 @@ void VocabPane::StartField_Change() {
 }
 
 void VocabPane::EndField_Change() {
-    if (EndField->text().isEmpty())
-        return;
     const int n = ClampToInt16(fieldNumber(EndField));
     if (n <= 0)
         return;
