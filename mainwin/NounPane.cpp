@@ -1,5 +1,6 @@
 #include "mainwin/NounPane.h"
 
+#include "mainwin/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 
 #include <QCheckBox>
@@ -24,10 +25,9 @@ const ParadigmListFile nounList{
 } // namespace
 
 NounPane::NounPane(QWidget* parent)
-    : ParadigmPane(parent, nounNames), dualBox_(new QCheckBox("Drill Dual Forms?")),
-      vocativeBox_(new QCheckBox("Drill Vocative Forms?")) {
-    dualBox_->setObjectName("NounDualBut");
-    vocativeBox_->setObjectName("NounVocativeBut");
+    : ParadigmPane(parent, nounNames),
+      dualBox_(Named(new QCheckBox("Drill Dual Forms?"), "NounDualBut")),
+      vocativeBox_(Named(new QCheckBox("Drill Vocative Forms?"), "NounVocativeBut")) {
     auto* layout = new QVBoxLayout(SelectFrame());
     layout->addWidget(dualBox_);
     layout->addWidget(vocativeBox_);
@@ -43,8 +43,6 @@ void NounPane::LoadNounPrefs() {
 }
 
 void NounPane::ApplyPrefs(const ParadigmPrefs& prefs) {
-    UncheckAllItems();
-    CheckListItems(prefs.codeLists[0]);
     dualBox_->setChecked(prefs.flags[0]);
     vocativeBox_->setChecked(prefs.flags[1]);
 }
@@ -52,8 +50,7 @@ void NounPane::ApplyPrefs(const ParadigmPrefs& prefs) {
 void NounPane::SetDefaultNounPrefs() {
     dualBox_->setChecked(false);
     vocativeBox_->setChecked(false);
-    UncheckAllItems();
-    CheckFirstItem();
+    CheckOnlyFirstItem();
 }
 
 void NounPane::SaveNounPrefs(const std::string& words, bool duals, bool vocatives) {

@@ -102,7 +102,8 @@ void ParadigmPane::UncheckAllItems() {
         listBox_->item(i)->setCheckState(Qt::Unchecked);
 }
 
-void ParadigmPane::CheckFirstItem() {
+void ParadigmPane::CheckOnlyFirstItem() {
+    UncheckAllItems();
     if (listBox_->count() > 0)
         listBox_->item(0)->setCheckState(Qt::Checked);
 }
@@ -123,7 +124,10 @@ void ParadigmPane::LoadPrefsFile(const char* fileName, int codeListCount, int fl
         return;
     }
     try {
-        ApplyPrefs(ReadParadigmPrefs(path, codeListCount, flagCount));
+        const ParadigmPrefs prefs = ReadParadigmPrefs(path, codeListCount, flagCount);
+        UncheckAllItems();
+        CheckListItems(prefs.codeLists[0]);
+        ApplyPrefs(prefs);
     } catch (const RunError&) {
         ShowMessage("I could not open your preference file; using default preferences instead.",
                     MsgIcon::Stop);

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <string>
-#include <vector>
 
 struct ParadigmPrefs;
 class QGroupBox;
@@ -50,23 +49,25 @@ protected:
     // program after its message.
     void LoadList(const ParadigmListFile& file);
     void UncheckAllItems();
-    // Checks the first item, when there is one.
-    void CheckFirstItem();
-    // Checks the item of each number of the code list; throws RunError for a number that names
-    // no item.
-    void CheckListItems(const std::string& codeList);
+    // Leaves only the first item checked, when there is one.
+    void CheckOnlyFirstItem();
 
-    // Sets the pane from its preference file in the user's folder: its defaults when there is
-    // none, and the defaults after a message when it cannot be read or applied.
+    // Sets the pane from its preference file in the user's folder, whose first code list holds
+    // the checked items: its defaults when there is none, and the defaults after a message when
+    // it cannot be read or names an item the list lacks.
     void LoadPrefsFile(const char* fileName, int codeListCount, int flagCount);
     // Writes the preference file; a failure is told and the caller goes on.
     void SavePrefsFile(const char* fileName, const ParadigmPrefs& prefs);
 
-    // The pane's own part of the loading; throws RunError for values that cannot be applied.
+    // The pane's own part of the loading, once the list's items are checked.
     virtual void ApplyPrefs(const ParadigmPrefs& prefs) = 0;
     virtual void ApplyDefaultPrefs() = 0;
 
 private:
+    // Checks the item of each number of the code list; throws RunError for a number that names
+    // no item.
+    void CheckListItems(const std::string& codeList);
+
     QListWidget* listBox_;
     QGroupBox* selectFrame_;
     QPushButton* beginButton_;

@@ -1,5 +1,6 @@
 #include "mainwin/VerbPane.h"
 
+#include "mainwin/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/Numbers.h"
 
@@ -73,8 +74,7 @@ VerbPane::VerbPane(QWidget* parent) : ParadigmPane(parent, verbNames) {
     auto* grid = new QGridLayout(SelectFrame());
     for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
         const VerbBox& box = verbBoxes[i];
-        boxes_[i] = new QCheckBox(box.caption);
-        boxes_[i]->setObjectName(box.name);
+        boxes_[i] = Named(new QCheckBox(box.caption), box.name);
         // The long caption runs on into the next column.
         grid->addWidget(boxes_[i], box.row, box.column, 1, i == thirdPersImpBox ? 2 : 1);
     }
@@ -92,8 +92,6 @@ void VerbPane::LoadVerbPrefs() {
 }
 
 void VerbPane::ApplyPrefs(const ParadigmPrefs& prefs) {
-    UncheckAllItems();
-    CheckListItems(prefs.codeLists[0]);
     SetGroup(Voice, prefs.codeLists[1]);
     SetGroup(Tense, prefs.codeLists[2]);
     SetGroup(Mood, prefs.codeLists[3]);
@@ -118,8 +116,7 @@ void VerbPane::SetGroup(char group, const std::string& codeList) {
 void VerbPane::SetDefaultVerbPrefs() {
     for (std::size_t i = 0; i < verbBoxes.size(); ++i)
         boxes_[i]->setChecked(verbBoxes[i].byDefault);
-    UncheckAllItems();
-    CheckFirstItem();
+    CheckOnlyFirstItem();
 }
 
 void VerbPane::SaveVerbPrefs(const std::string& verbs, const std::string& voices,
