@@ -2,6 +2,8 @@
 
 #include "mainwin/DigitKeys.h"
 #include "mainwin/SpinArrows.h"
+#include "platform/Numbers.h"
+#include "platform/Text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +37,10 @@ void SetUpNumberField(QLineEdit* field, SpinArrows* arrows) {
     AcceptDigitKeysOnly(field);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral(" 00000")) + 12);
     arrows->setFixedHeight(field->sizeHint().height());
+}
+
+int FieldNumber(const QLineEdit* field) {
+    return ClampToInt16(LeadingNumber(FromQString(field->text())));
 }
 
 void LayOutPane(QWidget* pane, QBoxLayout* frames, QPushButton* defaultButton,

@@ -26,6 +26,9 @@ void LayOutSliderFrame(QGroupBox* frame, QSlider* slider, QLabel* text);
 // arrows are as tall as the field.
 void SetUpNumberField(QLineEdit* field, SpinArrows* arrows);
 
+// The leading number of a field's text, rounded to a whole number within 16 bits; 0 for none.
+int FieldNumber(const QLineEdit* field);
+
 // A pane's frames above its "Default Settings" and "Begin Drill" buttons, filling the pane.
 void LayOutPane(QWidget* pane, QBoxLayout* frames, QPushButton* defaultButton,
                 QPushButton* beginButton);

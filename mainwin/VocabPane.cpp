@@ -19,8 +19,8 @@
 
 namespace {
 
-// The number a field holds, as its change handler reads it.
-double fieldNumber(const QLineEdit* field) {
+// The number a field holds, unrounded, as the other field's handler compares it.
+double fieldValue(const QLineEdit* field) {
     return LeadingNumber(FromQString(field->text()));
 }
 
@@ -106,24 +106,24 @@ void VocabPane::FileField_Click(int row) {
 
 void VocabPane::StartField_Change() {
     // An empty field, or one without a chapter, leaves the range alone.
-    const int n = ClampToInt16(fieldNumber(StartField));
+    const int n = FieldNumber(StartField);
     if (n <= 0)
         return;
     Prefs.VocabChaptStart = std::int16_t(n);
     EndArrows->setMinimum(n);
     StartArrows->setValue(n);
-    if (fieldNumber(EndField) < n)
+    if (fieldValue(EndField) < n)
         EndField->setText(ToQString(NumberText(n)));
 }
 
 void VocabPane::EndField_Change() {
-    const int n = ClampToInt16(fieldNumber(EndField));
+    const int n = FieldNumber(EndField);
     if (n <= 0)
         return;
     Prefs.VocabChaptEnd = std::int16_t(n);
     StartArrows->setMaximum(n);
     EndArrows->setValue(n);
-    if (fieldNumber(StartField) > n)
+    if (fieldValue(StartField) > n)
         StartField->setText(ToQString(NumberText(n)));
 }
 

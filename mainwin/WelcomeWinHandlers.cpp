@@ -1,5 +1,6 @@
 #include "app/MyApp.h"
 #include "app/SplashWin.h"
+#include "mainwin/Controls.h"
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/WelcomeWin.h"
@@ -26,7 +27,7 @@ void WelcomeWin::GreekFont_Click(int index) {
 }
 
 void WelcomeWin::HowManyField_Change() {
-    Prefs.Iterations = ClampToInt16(LeadingNumber(FromQString(HowManyField->text())));
+    Prefs.Iterations = FieldNumber(HowManyField);
 }
 
 void WelcomeWin::VScroll1_Change(int value) {

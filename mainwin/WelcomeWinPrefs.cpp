@@ -1,5 +1,6 @@
 #include "app/MyApp.h"
 #include "app/PrefsFile.h"
+#include "mainwin/Controls.h"
 #include "mainwin/SpinArrows.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
@@ -39,10 +40,6 @@ void chooseEntry(QComboBox* list, int index) {
         list->setCurrentIndex(index);
 }
 
-int fieldNumber(const QLineEdit* field) {
-    return ClampToInt16(LeadingNumber(FromQString(field->text())));
-}
-
 } // namespace
 
 void WelcomeWin::LoadPrefs() {
@@ -75,9 +72,9 @@ void WelcomeWin::ApplyPrefs() {
     setSlider(vocabPane_->ReinforceSlide, prefs.Reinforcement);
     setSlider(vocabPane_->ReviewSlide, prefs.Review);
 
-    vocabPane_->StartArrows->setValue(fieldNumber(vocabPane_->StartField));
-    vocabPane_->EndArrows->setValue(fieldNumber(vocabPane_->EndField));
-    VScroll1->setValue(fieldNumber(HowManyField));
+    vocabPane_->StartArrows->setValue(FieldNumber(vocabPane_->StartField));
+    vocabPane_->EndArrows->setValue(FieldNumber(vocabPane_->EndField));
+    VScroll1->setValue(FieldNumber(HowManyField));
 
     const int greek = findName(greekFonts_, prefs.GreekFont);
     if (greek >= 0) {
