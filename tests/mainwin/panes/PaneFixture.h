@@ -49,6 +49,12 @@ protected:
             marks += box->item(i)->checkState() == Qt::Checked ? '1' : '0';
         return marks;
     }
+    void checkAllItems(const char* list) {
+        QListWidget* box = child<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i)
+            box->item(i)->setCheckState(Qt::Checked);
+    }
+    // The display-font text an item keeps beside the text it shows.
     std::string text(const char* list, int row) {
         return child<QListWidget>(list)->item(row)->data(Qt::UserRole).toByteArray().toStdString();
     }
