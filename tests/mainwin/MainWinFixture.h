@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
+#include "app/PrefsFile.h"
 #include "app/SplashWin.h"
 #include "mainwin/WelcomeWin.h"
 #include "platform/Fonts.h"
@@ -11,11 +12,15 @@
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -113,6 +118,16 @@ protected:
         return *window;
     }
 
+    // Starting ends the program after this message.
+    void expectStartEndsSaying(const char* message) {
+        EXPECT_EXIT(
+            {
+                printMessages();
+                start();
+            },
+            testing::ExitedWithCode(0), message);
+    }
+
     // Chooses a user in the user-choice window once it shows (it is shown modally from inside an
     // event loop of its own, so the test looks for it from a timer).
     static void chooseUserWhenAsked(const QString& name, int triesLeft = 500) {
@@ -155,6 +170,31 @@ protected:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, QString::fromLatin1(keys));
+    }
+
+    // A record as its file holds it, so that whole records compare readably.
+    std::string asFile(const LexivoPrefFile& prefs) const {
+        const std::string path = root + "/record.lxp";
+        WritePrefsFile(path, prefs);
+        return TempFolder::read(path);
+    }
+
+    // The defaults, in the record and in the controls, and no message said.
+    void expectDefaults() const {
+        LexivoPrefFile defaults;
+        SetDefaultPrefValues(defaults);
+        EXPECT_EQ(asFile(Prefs), asFile(defaults));
+        EXPECT_EQ(text("HowManyField"), "50");
+        EXPECT_EQ(find<QListWidget>("FileField")->currentItem()->text(), "Athenaze.lxv");
+        EXPECT_EQ(text("StartField"), " 1");
+        EXPECT_EQ(text("EndField"), " 3");
+        EXPECT_EQ(find<QLabel>("ActiveText")->text(), " 15% Active Knowledge");
+        EXPECT_EQ(find<QLabel>("ReinforceText")->text(), " 3 Correct Answers.");
+        EXPECT_EQ(find<QSlider>("ReviewSlide")->value(), 25);
+        EXPECT_EQ(find<QComboBox>("GreekFont")->currentText(), "Ortholex");
+        EXPECT_EQ(find<QComboBox>("EnglishFont")->currentText(), "MS Sans Serif");
+        EXPECT_TRUE(find<QCheckBox>("Accents")->isChecked());
+        EXPECT_TRUE(messages.empty());
     }
 
     TempFolder folder;

@@ -5,12 +5,6 @@
 #include "platform/Folders.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
 #include <QToolButton>
 
 namespace {
@@ -28,9 +22,15 @@ TEST_F(MainWinTest, HowManyTakesDigitsOnlyAndItsSpinnerStepsByTen) {
     retype("HowManyField", "7x5-");
     EXPECT_EQ(text("HowManyField"), "75");
     EXPECT_EQ(Prefs.Iterations, 75);
-
     retype("HowManyField", "");
     EXPECT_EQ(Prefs.Iterations, 0);
+
+    // A number beyond 16 bits stays in the field and is stored as the limit.
+    retype("HowManyField", "99999999999");
+    EXPECT_EQ(text("HowManyField"), "99999999999");
+    EXPECT_EQ(Prefs.Iterations, 32767);
+    find<QLineEdit>("HowManyField")->setText("1e999"); // pasted text is not filtered
+    EXPECT_EQ(Prefs.Iterations, 32767);
 
     retype("HowManyField", "50");
     click(find<SpinArrows>("VScroll1"), Qt::UpArrow);
@@ -38,120 +38,73 @@ TEST_F(MainWinTest, HowManyTakesDigitsOnlyAndItsSpinnerStepsByTen) {
     EXPECT_EQ(Prefs.Iterations, 60);
     click(find<SpinArrows>("VScroll1"), Qt::DownArrow);
     click(find<SpinArrows>("VScroll1"), Qt::DownArrow);
-    EXPECT_EQ(text("HowManyField"), " 40");
     EXPECT_EQ(Prefs.Iterations, 40);
 }
 
-TEST_F(MainWinTest, NumbersBeyondSixteenBitsAreKeptInTheFieldAndStoredAsTheLimit) {
+// Chapters typed key by key into a field ("EndField=12"), or stepped by a click on its arrows
+// ("EndArrows=+"), starting from the range 1 to 3.
+struct ChapterCase {
+    const char* what;
+    const char* steps;
+    const char* fields; // the texts of StartField and EndField afterwards
+    int start, end;
+};
+
+void PrintTo(const ChapterCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class ChapterFieldTest : public MainWinTest, public testing::WithParamInterface<ChapterCase> {};
+
+TEST_P(ChapterFieldTest, KeepTheFirstChapterUpToTheLast) {
+    const ChapterCase& c = GetParam();
     start();
-    retype("HowManyField", "99999999999");
-    EXPECT_EQ(text("HowManyField"), "99999999999");
-    EXPECT_EQ(Prefs.Iterations, 32767);
-
-    retype("StartField", "40000");
-    EXPECT_EQ(Prefs.VocabChaptStart, 32767);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 32767);
-    EXPECT_EQ(text("EndField"), " 32767");
-
-    find<QLineEdit>("HowManyField")->setText("1e999"); // pasted text is not filtered
-    EXPECT_EQ(Prefs.Iterations, 32767);
+    for (const QString& step : QString::fromLatin1(c.steps).split(' ')) {
+        const QByteArray control = step.section('=', 0, 0).toLatin1();
+        const QByteArray keys = step.section('=', 1).toLatin1();
+        if (control.endsWith("Arrows"))
+            click(find<SpinArrows>(control), keys == "+" ? Qt::UpArrow : Qt::DownArrow);
+        else
+            retype(control, keys);
+    }
+    EXPECT_EQ(text("StartField") + "|" + text("EndField"), c.fields);
+    EXPECT_EQ(Prefs.VocabChaptStart, c.start);
+    EXPECT_EQ(Prefs.VocabChaptEnd, c.end);
 }
 
-TEST_F(MainWinTest, TypingAFirstChapterBeyondTheLastMovesTheLast) {
-    start();
-    retype("EndField", "5");
-    retype("StartField", "7");
-    EXPECT_EQ(Prefs.VocabChaptStart, 7);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 7);
-    EXPECT_EQ(text("StartField"), " 7");
-    EXPECT_EQ(text("EndField"), " 7");
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ChapterFieldTest,
+    testing::Values(
+        ChapterCase{"first beyond the last", "EndField=5 StartField=7", " 7| 7", 7, 7},
+        ChapterCase{"last below the first", "EndField=5 StartField=7 EndField=2", " 2| 2", 2, 2},
+        // 12 passes through 1, which pulls the first chapter down with it.
+        ChapterCase{"every keystroke counts", "EndField=9 StartField=4 EndField=12", " 1| 12", 1,
+                    12},
+        ChapterCase{"empty or zero changes nothing",
+                    "StartField=2 EndField=6 StartField= EndField=0", "|0", 2, 6},
+        ChapterCase{"beyond 16 bits", "StartField=40000", " 32767| 32767", 32767, 32767},
+        ChapterCase{"arrows stay within the range",
+                    "StartArrows=+ StartArrows=+ StartArrows=+ EndArrows=- StartArrows=- "
+                    "EndArrows=-",
+                    " 2| 2", 2, 2},
+        // Arrows set beyond their reach stand at its end and step from there.
+        ChapterCase{"arrows step from their limit", "EndField=12 EndArrows=+ EndArrows=-", " 1| 2",
+                    1, 2},
+        ChapterCase{"a first chapter pins the last arrows",
+                    "EndField=12 EndArrows=- StartField=8 EndArrows=- EndArrows=+", " 8| 8", 8, 8}),
+    [](const testing::TestParamInfo<ChapterCase>& info) { return std::to_string(info.index); });
 
-    retype("EndField", "2");
-    EXPECT_EQ(Prefs.VocabChaptStart, 2);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 2);
-    EXPECT_EQ(text("StartField"), " 2");
-}
-
-TEST_F(MainWinTest, EveryKeystrokeInAChapterFieldCounts) {
-    start();
-    retype("EndField", "9");
-    retype("StartField", "4");
-    ASSERT_EQ(Prefs.VocabChaptStart, 4);
-
-    // 12 passes through 1, which pulls the first chapter down with it.
-    retype("EndField", "12");
-    EXPECT_EQ(Prefs.VocabChaptStart, 1);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 12);
-    EXPECT_EQ(text("StartField"), " 1");
-    EXPECT_EQ(text("EndField"), " 12");
-}
-
-TEST_F(MainWinTest, AnEmptyOrZeroChapterLeavesTheRangeAlone) {
-    start();
-    retype("StartField", "2");
-    retype("EndField", "6");
-    retype("StartField", "");
-    retype("EndField", "0");
-    EXPECT_EQ(Prefs.VocabChaptStart, 2);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 6);
-    EXPECT_EQ(text("StartField"), "");
-    EXPECT_EQ(text("EndField"), "0");
-}
-
-TEST_F(MainWinTest, ChapterSpinnersStepWithinTheRange) {
-    start(); // chapters 1 to 3
-    auto* startArrows = find<SpinArrows>("StartArrows");
-    auto* endArrows = find<SpinArrows>("EndArrows");
-    click(startArrows, Qt::UpArrow);
-    click(startArrows, Qt::UpArrow);
-    EXPECT_EQ(text("StartField"), " 3");
-    click(startArrows, Qt::UpArrow); // the first chapter stops at the last
-    EXPECT_EQ(text("StartField"), " 3");
-    EXPECT_EQ(Prefs.VocabChaptStart, 3);
-    click(endArrows, Qt::DownArrow); // and the last at the first
-    EXPECT_EQ(text("EndField"), " 3");
-
-    click(startArrows, Qt::DownArrow);
-    click(endArrows, Qt::DownArrow);
-    EXPECT_EQ(Prefs.VocabChaptStart, 2);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 2);
-}
-
-TEST_F(MainWinTest, ASpinnerSetBeyondItsRangeStandsAtItsLimitAndStepsFromThere) {
-    start();
-    auto* endArrows = find<SpinArrows>("EndArrows"); // reaches chapter 3 at most
-    retype("EndField", "12");
-    EXPECT_EQ(endArrows->shownValue(), 3);
-    EXPECT_EQ(text("EndField"), " 12");
-    EXPECT_EQ(Prefs.VocabChaptEnd, 12);
-    click(endArrows, Qt::UpArrow);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 12);
-    click(endArrows, Qt::DownArrow);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 2);
-
-    // A first chapter beyond the last arrow's reach pins the last arrows at it.
-    retype("StartField", "8");
-    EXPECT_EQ(endArrows->shownValue(), 8);
-    click(endArrows, Qt::DownArrow);
-    click(endArrows, Qt::UpArrow);
-    EXPECT_EQ(Prefs.VocabChaptStart, 8);
-    EXPECT_EQ(Prefs.VocabChaptEnd, 8);
-}
-
-TEST_F(MainWinTest, SlidersShowTheirValues) {
+TEST_F(MainWinTest, SlidersAndAccentsWriteThePreferences) {
     start();
     find<QSlider>("PercentActive")->setValue(40);
     find<QSlider>("ReinforceSlide")->setValue(7);
     find<QSlider>("ReviewSlide")->setValue(0);
+    find<QCheckBox>("Accents")->setChecked(false);
     EXPECT_EQ(find<QLabel>("ActiveText")->text(), " 40% Active Knowledge");
     EXPECT_EQ(find<QLabel>("ReinforceText")->text(), " 7 Correct Answers.");
     EXPECT_EQ(find<QLabel>("ReviewText")->text(), " 0% Review.");
-    EXPECT_EQ(Prefs.PercentActive, 40);
-    EXPECT_EQ(Prefs.Reinforcement, 7);
-    EXPECT_EQ(Prefs.Review, 0);
-
-    find<QCheckBox>("Accents")->setChecked(false);
-    EXPECT_EQ(Prefs.AccentsImportant, 0);
+    EXPECT_EQ(asFile(Prefs), "50\r\n\"Athenaze.lxv\"\r\n40\r\n1\r\n3\r\n7\r\n\"Ortholex\"\r\n"
+                             "\"MS Sans Serif\"\r\n0\r\n0\r\n");
 }
 
 class DefaultSettingsTest : public MainWinTest {
@@ -168,26 +121,6 @@ protected:
         find<QComboBox>("EnglishFont")->setCurrentIndex(0);
         find<QCheckBox>("Accents")->setChecked(false);
         ASSERT_NE(Prefs.VocabFileName, "Athenaze.lxv");
-    }
-
-    void expectDefaults() {
-        EXPECT_EQ(text("HowManyField"), "50");
-        EXPECT_EQ(Prefs.Iterations, 50);
-        EXPECT_EQ(Prefs.VocabFileName, "Athenaze.lxv");
-        EXPECT_EQ(find<QListWidget>("FileField")->currentItem()->text(), "Athenaze.lxv");
-        EXPECT_EQ(text("StartField"), " 1");
-        EXPECT_EQ(text("EndField"), " 3");
-        EXPECT_EQ(Prefs.VocabChaptStart, 1);
-        EXPECT_EQ(Prefs.VocabChaptEnd, 3);
-        EXPECT_EQ(Prefs.PercentActive, 15);
-        EXPECT_EQ(Prefs.Reinforcement, 3);
-        EXPECT_EQ(Prefs.Review, 25);
-        EXPECT_EQ(find<QLabel>("ReviewText")->text(), " 25% Review.");
-        EXPECT_EQ(Prefs.EnglishFont, "MS Sans Serif");
-        EXPECT_EQ(find<QComboBox>("EnglishFont")->currentText(), "MS Sans Serif");
-        EXPECT_EQ(Prefs.AccentsImportant, 1);
-        EXPECT_TRUE(find<QCheckBox>("Accents")->isChecked());
-        EXPECT_TRUE(messages.empty());
     }
 };
 
