@@ -5,101 +5,74 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
-const char* const AllFiles[] = {"Verbs.lxd", "VerbIndex.lxd", "Nouns.lxd", "NounIndex.lxd",
-                                "NounList.lxd"};
-
-bool AllDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+bool Digits(const std::string& text, std::size_t size) {
+    return text.size() == size && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 int WordNumber(const std::string& code) {
     return std::stoi(code.substr(0, 2));
 }
 
-// The count on line 1 and the word numbers of the data lines: groups 01, 02, ... in order, each
-// line of a group beginning with its number, as many groups as the count says.
-void ExpectNumberedGroups(const std::string& name, std::size_t minimumWords) {
-    const auto lines = DataFileLines(name);
-    ASSERT_GE(lines.size(), 2u) << name;
-    const auto forms = FormLines(name);
-    int expected = 1;
-    for (const auto& f : forms) {
-        ASSERT_TRUE(AllDigits(f.code.substr(0, 2))) << name << ": " << f.code;
-        const int number = WordNumber(f.code);
-        if (number != expected) {
-            ASSERT_EQ(number, ++expected)
-                << name << ": groups must follow 01, 02, ... at " << f.code;
-        }
-    }
-    EXPECT_EQ(lines[0], std::to_string(expected)) << name << ": the count is the number of words";
-    EXPECT_GE(static_cast<std::size_t>(expected), minimumWords) << name;
-}
-
 } // namespace
 
 TEST(ParadigmDataFiles, EveryLineEndsWithCrLfAndFollowsACountLine) {
-    for (const char* name : AllFiles) {
+    for (const char* name :
+         {"Verbs.lxd", "VerbIndex.lxd", "Nouns.lxd", "NounIndex.lxd", "NounList.lxd"}) {
         const auto lines = DataFileLines(name); // fails a last line without CR LF
         ASSERT_GE(lines.size(), 2u) << name;
-        ASSERT_TRUE(AllDigits(lines[0])) << name << ": count line " << lines[0];
+        ASSERT_TRUE(Digits(lines[0], lines[0].size())) << name << ": count line " << lines[0];
         EXPECT_NO_THROW(RoundToInt16(LeadingNumber(lines[0]))) << name;
-        for (const std::string& line : lines) {
-            EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << name << ": a lone CR or LF";
-            EXPECT_FALSE(line.empty()) << name << ": an empty line";
-        }
+        for (const std::string& line : lines)
+            EXPECT_TRUE(!line.empty() && line.find_first_of("\r\n") == std::string::npos)
+                << name << ": an empty line or a lone CR or LF";
     }
 }
 
-TEST(ParadigmDataFiles, WordsAreNumberedInOrderAndCounted) {
-    ExpectNumberedGroups("Verbs.lxd", 5);
-    ExpectNumberedGroups("Nouns.lxd", 15);
-}
-
-TEST(ParadigmDataFiles, CodesAreWholeAndUnique) {
-    for (const auto& [name, size] : {std::pair{"Verbs.lxd", 8u}, std::pair{"Nouns.lxd", 6u}}) {
+// Words are numbered 01, 02, ... in file order and counted on line 1; codes are whole and unique.
+// A verb begins with its first person present indicative; a noun's forms all carry its type.
+TEST(ParadigmDataFiles, WordsAreNumberedInOrderCountedAndCoded) {
+    for (const auto& [name, size, least] :
+         {std::tuple{"Verbs.lxd", 8u, 5}, {"Nouns.lxd", 6u, 15}}) {
         std::set<std::string> codes;
-        std::map<int, char> typeOf;
+        int number = 0;
+        char type = 0;
         for (const auto& f : FormLines(name)) {
-            EXPECT_TRUE(f.code.size() == size && AllDigits(f.code)) << name << ": " << f.code;
+            ASSERT_TRUE(Digits(f.code, size)) << name << ": " << f.code;
             EXPECT_TRUE(codes.insert(f.code).second) << name << ": code given twice: " << f.code;
             EXPECT_FALSE(f.beta.empty()) << name << ": " << f.code;
-            // Every form of a noun, pronoun or adjective carries the type of its word.
+            if (WordNumber(f.code) != number) {
+                ASSERT_EQ(WordNumber(f.code), ++number) << name << ": out of order at " << f.code;
+                type = f.code[2];
+                if (size == 8) {
+                    EXPECT_EQ(f.code.substr(2), "111111") << f.code << " " << f.beta;
+                }
+            }
             if (size == 6) {
-                EXPECT_EQ(typeOf.emplace(WordNumber(f.code), f.code[2]).first->second, f.code[2])
-                    << "a word of two types: " << f.code;
+                EXPECT_EQ(f.code[2], type) << "a word of two types: " << f.code;
             }
         }
-    }
-}
-
-TEST(VerbsFile, EachVerbIsListedUnderItsFirstPersonPresentIndicative) {
-    int last = 0;
-    for (const auto& f : FormLines("Verbs.lxd")) {
-        if (WordNumber(f.code) == last)
-            continue;
-        last = WordNumber(f.code);
-        EXPECT_EQ(f.code.substr(2), "111111") << f.code << " " << f.beta;
+        EXPECT_EQ(DataFileLines(name)[0], std::to_string(number)) << name;
+        EXPECT_GE(number, least) << name;
     }
 }
 
 TEST(NounListFile, ListsTheWordsOfNounsInWordNumberOrder) {
     const auto list = DataFileLines("NounList.lxd");
-    const auto nouns = DataFileLines("Nouns.lxd");
     ASSERT_GE(list.size(), 2u);
-    ASSERT_EQ(list[0], nouns[0]) << "both count the words";
+    ASSERT_EQ(list[0], DataFileLines("Nouns.lxd")[0]) << "both count the words";
     std::map<int, FormLine> firstLine;
     for (const auto& f : FormLines("Nouns.lxd"))
         firstLine.emplace(WordNumber(f.code), f);
     ASSERT_EQ(list.size() - 1, firstLine.size());
     for (std::size_t i = 1; i < list.size(); ++i) {
         const std::string& line = list[i];
-        ASSERT_GE(CountFields(line, " "), 3) << line;
-        const std::string number = GetField(line, " ", 1);
-        ASSERT_TRUE(AllDigits(number) && number.size() == 2) << line;
-        ASSERT_EQ(std::stoi(number), static_cast<int>(i)) << line;
+        ASSERT_EQ(CountFields(line, " "), 3) << line;
+        ASSERT_TRUE(Digits(GetField(line, " ", 1), 2)) << line;
+        ASSERT_EQ(std::stoi(GetField(line, " ", 1)), static_cast<int>(i)) << line;
         const FormLine& first = firstLine.at(static_cast<int>(i));
         EXPECT_EQ(GetField(line, " ", 2), first.code.substr(2, 1)) << "the word's type: " << line;
         EXPECT_EQ(DataFontToBeta(GetField(line, " ", 3)), first.beta)
@@ -111,38 +84,30 @@ TEST(ParadigmForms, ShowInTheDisplayFontWithoutLosingAMark) {
     for (const char* name : {"Verbs.lxd", "Nouns.lxd"})
         for (const auto& f : FormLines(name)) {
             EXPECT_EQ(SortBetaMarks(f.beta), f.beta) << f.code;
-            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(f.beta)), f.beta)
-                << name << " " << f.code;
+            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(f.beta)), f.beta) << name << f.code;
         }
-    for (const auto& line : DataFileLines("NounList.lxd")) {
-        if (CountFields(line, " ") < 3)
-            continue;
-        const std::string beta = DataFontToBeta(GetField(line, " ", 3));
-        EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(beta)), beta) << line;
-    }
 }
 
 // A few forms whose codes pin down every position of the code.
 TEST(ParadigmForms, CodesNameTheRightForms) {
-    std::map<std::string, std::string> verb, noun;
-    for (const auto& f : FormLines("Verbs.lxd"))
-        verb[f.code] = f.beta;
-    for (const auto& f : FormLines("Nouns.lxd"))
-        noun[f.code] = f.beta;
-    EXPECT_EQ(verb["01111111"], "lu/w");
-    EXPECT_EQ(verb["01113231"], "lu/hte");    // present subjunctive 2nd plural
-    EXPECT_EQ(verb["01144321"], "lusai/thn"); // aorist optative 3rd dual
-    EXPECT_EQ(verb["01146231"], "lu/sasai");  // aorist participle feminine plural
-    EXPECT_EQ(verb["01211212"], "lu/ei");     // present middle, second spelling
-    EXPECT_EQ(verb["01342321"], "luqh/twn");  // aorist passive imperative 3rd dual
-    EXPECT_EQ(verb["01115001"], "lu/ein");
-    EXPECT_EQ(verb["01201311"], "lelu/setai");  // future perfect
-    EXPECT_EQ(verb["01181112"], "e)lelu/kein"); // pluperfect, later spelling
-    EXPECT_EQ(verb["02171111"], "le/loipa");    // second perfect
-    EXPECT_EQ(verb["05111312"], "e)sti/n");     // movable nu as a second spelling
-    EXPECT_EQ(noun["011313"], "lo/gois");       // dative plural
-    EXPECT_EQ(noun["011512"], "lo/gw");         // vocative dual
-    EXPECT_EQ(noun["132141"], "e)gw/");         // masculine or feminine
-    EXPECT_EQ(noun["152253"], "au)tw=n");       // all three genders
-    EXPECT_EQ(noun["173231"], "a)gaqou=");      // masculine and neuter alike, apart
+    std::map<std::string, std::string> forms;
+    for (const char* name : {"Verbs.lxd", "Nouns.lxd"})
+        for (const auto& f : FormLines(name))
+            forms[f.code] = f.beta;
+    const std::pair<const char*, const char*> pins[] = {
+        {"01113231", "lu/hte"},      // present subjunctive 2nd plural
+        {"01144321", "lusai/thn"},   // aorist optative 3rd dual
+        {"01146231", "lu/sasai"},    // aorist participle feminine plural
+        {"01211212", "lu/ei"},       // present middle, second spelling
+        {"01342321", "luqh/twn"},    // aorist passive imperative 3rd dual
+        {"01115001", "lu/ein"},      // infinitive
+        {"01201311", "lelu/setai"},  // future perfect
+        {"01181112", "e)lelu/kein"}, // pluperfect, later spelling
+        {"02171111", "le/loipa"},    // second perfect
+        {"011512", "lo/gw"},         // vocative dual
+        {"132141", "e)gw/"},         // masculine or feminine
+        {"152253", "au)tw=n"},       // all three genders
+        {"173231", "a)gaqou="}};     // masculine and neuter alike, apart
+    for (const auto& [code, beta] : pins)
+        EXPECT_EQ(forms[code], beta) << code;
 }

@@ -4,36 +4,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(BetaToDataFont, WritesLettersAndMarksAsTheDataFontStoresThem) {
-    EXPECT_EQ(BetaToDataFont("a)/"), "a[");
-    EXPECT_EQ(BetaToDataFont("h)/|"), "h[/");
-    EXPECT_EQ(BetaToDataFont("i/+"), "i?");
-    EXPECT_EQ(BetaToDataFont("u(="), "u|");
-    EXPECT_EQ(BetaToDataFont("w(\\"), "w}");
-    EXPECT_EQ(BetaToDataFont("xc"), "cx");
-    EXPECT_EQ(BetaToDataFont("ei)="), "ei\\");
-    EXPECT_EQ(BetaToDataFont("a="), "a'");
-    EXPECT_EQ(BetaToDataFont("a=+"), std::string("a\xC0"));
-    EXPECT_EQ(BetaToDataFont("[a]"), "(a)");
-}
-
-TEST(BetaToDataFont, EndsAWordWithFinalSigma) {
-    EXPECT_EQ(BetaToDataFont("lo/gos"), "lovgo\"");
-    EXPECT_EQ(BetaToDataFont("sw=ma"), "sw'ma");
-    EXPECT_EQ(BetaToDataFont("ei)si/ oi("), "eijsiv oiJ");
-    EXPECT_EQ(BetaToDataFont("lelume/nos w)="), "lelumevno\" w\\");
-}
-
-TEST(BetaToDataFont, PutsACapitalsMarksBeforeIt) {
-    EXPECT_EQ(BetaToDataFont("*)/a"), std::string("\xD2") + "A");
-    EXPECT_EQ(BetaToDataFont("*(o"), std::string("\xEF") + "O");
-    EXPECT_EQ(BetaToDataFont("*x"), "C");
+// Letters and marks as the data font stores them: a breathing with its accent as one character,
+// a capital's marks before it, sigma at the end of a word as final sigma.
+TEST(BetaToDataFont, WritesTheDataFont) {
+    EXPECT_EQ(BetaToDataFont("a)/ h)/| i/+ u(= w(\\ xc ei)= a= [a]"),
+              "a[ h[/ i? u| w} cx ei\\ a' (a)");
+    EXPECT_EQ(BetaToDataFont("a=+"), "a\xC0");
+    EXPECT_EQ(BetaToDataFont("lo/gos sw=ma ei)si/ oi( lelume/nos w)="),
+              "lovgo\" sw'ma eijsiv oiJ lelumevno\" w\\");
+    EXPECT_EQ(BetaToDataFont("*)/a *(o *x"), "\322A \357O C"); // codes 210 and 239
 }
 
 TEST(BetaToDataFont, ComesBackThroughDataFontToBeta) {
     for (const char* beta :
-         {"lu/h|", "e)lelu/kein", "ei)si/", "i)/sqi", "h)=|s", "timw/|hn", "au(/th", "lelukui=a",
-          "u(mw=n", "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/"})
+         {"lu/h|", "e)lelu/kein", "i)/sqi", "h)=|s", "timw/|hn", "au(/th", "lelukui=a", "u(mw=n",
+          "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/"})
         EXPECT_EQ(DataFontToBeta(BetaToDataFont(beta)), beta) << beta;
 }
 

@@ -29,55 +29,46 @@ struct Record {
     std::vector<Meaning> meanings;
 };
 
-class Lines {
-public:
-    explicit Lines(const std::vector<std::string>& lines) : lines_(lines) {}
-    bool atEnd() const { return at_ == lines_.size(); }
-    const std::string& text() {
-        if (atEnd())
+// Reads the records the way the drill does; throws at the first line out of place.
+std::vector<Record> ReadList(const std::vector<std::string>& lines) {
+    std::size_t at = 0;
+    auto text = [&]() -> const std::string& {
+        if (at == lines.size())
             throw std::runtime_error("the file ends inside a record");
-        return lines_[at_++];
-    }
-    int number() {
+        return lines[at++];
+    };
+    auto number = [&] {
         const std::string& line = text();
         int value = 0;
         auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
         if (line.empty() || error != std::errc() || end != line.data() + line.size())
-            throw std::runtime_error("line " + std::to_string(at_) + " is no number: " + line);
+            throw std::runtime_error("line " + std::to_string(at) + " is no number: " + line);
         return value;
-    }
-
-private:
-    const std::vector<std::string>& lines_;
-    std::size_t at_ = 0;
-};
-
-std::vector<Record> ReadList(const std::vector<std::string>& lines) {
-    Lines in(lines);
-    std::vector<Record> records(static_cast<std::size_t>(std::max(in.number(), 0)));
+    };
+    std::vector<Record> records(static_cast<std::size_t>(std::max(number(), 0)));
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i > 0 && !in.text().empty())
+        if (i > 0 && !text().empty())
             throw std::runtime_error("the line between two records is not empty");
         Record& r = records[i];
-        r.chapter = in.number();
-        r.headword = in.text();
-        r.secondForm = in.text();
-        r.nextEntry = in.number();
-        r.prevEntry = in.number();
-        r.flag = in.text();
-        r.marker = in.text();
-        r.meanings.resize(static_cast<std::size_t>(std::max(in.number(), 0)));
+        r.chapter = number();
+        r.headword = text();
+        r.secondForm = text();
+        r.nextEntry = number();
+        r.prevEntry = number();
+        r.flag = text();
+        r.marker = text();
+        r.meanings.resize(static_cast<std::size_t>(std::max(number(), 0)));
         for (Meaning& m : r.meanings) {
-            m.text = in.text();
-            m.nextWord = in.number();
-            m.nextMeaning = in.number();
-            m.prevWord = in.number();
-            m.prevMeaning = in.number();
-            m.flag = in.text();
-            m.marker = in.text();
+            m.text = text();
+            m.nextWord = number();
+            m.nextMeaning = number();
+            m.prevWord = number();
+            m.prevMeaning = number();
+            m.flag = text();
+            m.marker = text();
         }
     }
-    if (!in.atEnd())
+    if (at != lines.size())
         throw std::runtime_error("lines follow the last record");
     return records;
 }

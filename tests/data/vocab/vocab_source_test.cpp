@@ -53,20 +53,18 @@ TEST(VocabBuilder, WritesRecordsWithTheirLinks) {
     EXPECT_EQ(Build(source), expected);
 }
 
+// A chapter written below a later one still comes first in both chains.
 TEST(VocabBuilder, OrdersChainsByChapterNotByLine) {
-    // A chapter written below a later one still comes first in both chains.
     std::vector<ListRecord> r = LinkVocabList(ParseVocabSource("chapter 5\n"
                                                                "lu/w ; ; I loose ; I free\n"
                                                                "chapter 2\n"
                                                                "lu/w ; ; I loose\n"
                                                                "e)leuqero/w ; ; I free\n"));
-    EXPECT_EQ(r[1].nextEntry, 0);
-    EXPECT_EQ(r[0].prevEntry, 1);
-    EXPECT_EQ(r[1].prevEntry, -1);
-    EXPECT_EQ(r[0].nextEntry, -1);
+    EXPECT_EQ((std::vector{r[1].prevEntry, r[1].nextEntry, r[0].prevEntry, r[0].nextEntry}),
+              (std::vector{-1, 0, 1, -1}));
     EXPECT_EQ(r[2].meanings[0].nextWord, 0);
-    EXPECT_EQ(r[0].meanings[1].prevWord, 2);
-    EXPECT_EQ(r[0].meanings[1].prevMeaning, 0);
+    EXPECT_EQ((std::pair{r[0].meanings[1].prevWord, r[0].meanings[1].prevMeaning}),
+              (std::pair{2, 0}));
 }
 
 TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
@@ -75,7 +73,7 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
         int line;
         std::string words; // part of the message
     };
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {"a)gro/s ; ; field\n", 1, "before the first chapter"},
         {"chapter x\n", 1, "whole number"},
         {"chapter 1\n\na)gro/s ; field\n", 3, "at least one meaning"},
@@ -94,22 +92,16 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
         {"chapter 1\ne)n [Dat] ; ; on [Dat]\ne)pi/ ; ; on [Dat]\n", 3, "markers differ"},
         {"chapter 1\nlu/w ; ; go\nb) ; ; go\n", 3, "breathing on a consonant"},
     };
+    std::string seven = "chapter 1\n";
+    for (const char* word : {"ba/", "ga/", "da/", "za/", "qa/", "la/", "ka/"})
+        seven += std::string(word) + " ; ; same\n";
+    cases.push_back({seven, 8, "more than six"});
+    EXPECT_NO_THROW(Build(seven.substr(0, seven.rfind("ka/"))));
     for (const Case& c : cases) {
         auto [line, message] = Fault(c.source);
         EXPECT_EQ(line, c.line) << c.source;
         EXPECT_NE(message.find(c.words), std::string::npos) << c.source << "\n" << message;
     }
-}
-
-TEST(VocabBuilder, RefusesAMeaningSharedByMoreEntriesThanAnswerBoxes) {
-    std::string source = "chapter 1\n";
-    for (const char* word : {"ba/", "ga/", "da/", "za/", "qa/", "la/", "ka/"})
-        source += std::string(word) + " ; ; same\n";
-    auto [line, message] = Fault(source);
-    EXPECT_EQ(line, 8);
-    EXPECT_NE(message.find("more than six"), std::string::npos) << message;
-    source.resize(source.rfind("ka/"));
-    EXPECT_NO_THROW(Build(source));
 }
 
 } // namespace
