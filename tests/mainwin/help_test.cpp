@@ -4,29 +4,19 @@
 #include <QAction>
 #include <QTextBrowser>
 
-namespace {
-
-QTextBrowser* helpText(QWidget* window) {
-    QWidget* viewer = window->findChild<QWidget*>(QStringLiteral("HelpViewer"));
-    return viewer ? viewer->findChild<QTextBrowser*>(QStringLiteral("HelpText")) : nullptr;
-}
-
-} // namespace
-
 TEST_F(MainWinTest, HelpOpensTheHelpFileInOneViewerOwnedByTheWindow) {
     start();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
-    QTextBrowser* browser = helpText(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+    auto* browser = find<QTextBrowser>("HelpText");
     ASSERT_NE(browser, nullptr);
-    EXPECT_NE(browser->window(), window.get());
+    EXPECT_NE(browser->window(), window);
     EXPECT_TRUE(browser->toPlainText().contains("could not be found")); // said in the viewer
     EXPECT_TRUE(browser->toPlainText().contains("HELPER.HLP"));
 
     // Asked again, the same viewer comes back at the start of the text.
-    writeData("HELPER.HLP", "<html><body><h1>Contents</h1><p>How to drill.</p>"
-                            "<p>Ἀθηνᾶ</p></body></html>");
+    write("Data/HELPER.HLP", "<html><body><h1>Contents</h1><p>Ἀθηνᾶ</p></body></html>");
     browser->window()->close();
     find<QAction>("mnuHelpHelp")->trigger();
     EXPECT_EQ(window->findChildren<QTextBrowser*>().size(), 1);
@@ -45,7 +35,6 @@ TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
             shown = modal->objectName();
     });
     find<QAction>("mnuHelpAbout")->trigger();
-    SetSplashInterval(5000);
     EXPECT_EQ(shown, "SplashWin");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -16,7 +16,7 @@ TEST_F(MainWinTest, Pictures) {
 
     const QDir built(QString::fromLocal8Bit(qgetenv("LEXIVO_BUILD_DIR")) + QStringLiteral("/Data"));
     for (const QString& name : built.entryList(QDir::Files)) {
-        const QString copy = QString::fromStdString(dataPath(name.toStdString()));
+        const QString copy = QString::fromStdString(path("Data/" + name.toStdString()));
         QFile::remove(copy);
         QFile::copy(built.filePath(name), copy);
     }

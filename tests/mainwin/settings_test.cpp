@@ -5,6 +5,7 @@
 #include "platform/Folders.h"
 
 #include <QAction>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace {
@@ -17,102 +18,73 @@ void click(SpinArrows* arrows, Qt::ArrowType arrow) {
 
 } // namespace
 
-TEST_F(MainWinTest, HowManyTakesDigitsOnlyAndItsSpinnerStepsByTen) {
-    start();
-    retype("HowManyField", "7x5-");
-    EXPECT_EQ(text("HowManyField"), "75");
-    EXPECT_EQ(Prefs.Iterations, 75);
-    retype("HowManyField", "");
-    EXPECT_EQ(Prefs.Iterations, 0);
-
-    // A number beyond 16 bits stays in the field and is stored as the limit.
-    retype("HowManyField", "99999999999");
-    EXPECT_EQ(text("HowManyField"), "99999999999");
-    EXPECT_EQ(Prefs.Iterations, 32767);
-    find<QLineEdit>("HowManyField")->setText("1e999"); // pasted text is not filtered
-    EXPECT_EQ(Prefs.Iterations, 32767);
-
-    retype("HowManyField", "50");
-    click(find<SpinArrows>("VScroll1"), Qt::UpArrow);
-    EXPECT_EQ(text("HowManyField"), " 60");
-    EXPECT_EQ(Prefs.Iterations, 60);
-    click(find<SpinArrows>("VScroll1"), Qt::DownArrow);
-    click(find<SpinArrows>("VScroll1"), Qt::DownArrow);
-    EXPECT_EQ(Prefs.Iterations, 40);
-}
-
-// Chapters typed key by key into a field ("EndField=12"), or stepped by a click on its arrows
-// ("EndArrows=+"), starting from the range 1 to 3.
-struct ChapterCase {
-    const char* what;
+// Numbers typed key by key into a field ("EndField=12"), pasted into it ("EndField:12"), or
+// stepped by a click on its arrows ("EndArrows=+"), starting from the defaults; then the texts
+// of HowManyField, StartField and EndField and the numbers stored.
+struct FieldCase {
     const char* steps;
-    const char* fields; // the texts of StartField and EndField afterwards
-    int start, end;
+    const char* shown;
 };
 
-void PrintTo(const ChapterCase& c, std::ostream* out) {
-    *out << c.what;
-}
+class NumberFieldTest : public MainWinTest, public testing::WithParamInterface<FieldCase> {};
 
-class ChapterFieldTest : public MainWinTest, public testing::WithParamInterface<ChapterCase> {};
-
-TEST_P(ChapterFieldTest, KeepTheFirstChapterUpToTheLast) {
-    const ChapterCase& c = GetParam();
+TEST_P(NumberFieldTest, TakeDigitsAndKeepTheFirstChapterUpToTheLast) {
     start();
-    for (const QString& step : QString::fromLatin1(c.steps).split(' ')) {
-        const QByteArray control = step.section('=', 0, 0).toLatin1();
-        const QByteArray keys = step.section('=', 1).toLatin1();
-        if (control.endsWith("Arrows"))
-            click(find<SpinArrows>(control), keys == "+" ? Qt::UpArrow : Qt::DownArrow);
+    for (const QString& step : QString::fromLatin1(GetParam().steps).split(' ')) {
+        const QByteArray control = step.section(QRegularExpression("[=:]"), 0, 0).toLatin1();
+        const QByteArray keys = step.section(QRegularExpression("[=:]"), 1).toLatin1();
+        if (auto* arrows = window->findChild<SpinArrows*>(control))
+            click(arrows, keys == "+" ? Qt::UpArrow : Qt::DownArrow);
+        else if (step.contains(':'))
+            find<QLineEdit>(control)->setText(keys);
         else
             retype(control, keys);
     }
-    EXPECT_EQ(text("StartField") + "|" + text("EndField"), c.fields);
-    EXPECT_EQ(Prefs.VocabChaptStart, c.start);
-    EXPECT_EQ(Prefs.VocabChaptEnd, c.end);
+    EXPECT_EQ(QStringLiteral("%1|%2|%3 %4 %5 %6")
+                  .arg(text("HowManyField"), text("StartField"), text("EndField"))
+                  .arg(Prefs.Iterations)
+                  .arg(Prefs.VocabChaptStart)
+                  .arg(Prefs.VocabChaptEnd)
+                  .toStdString(),
+              GetParam().shown)
+        << GetParam().steps;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Steps, ChapterFieldTest,
+    Steps, NumberFieldTest,
     testing::Values(
-        ChapterCase{"first beyond the last", "EndField=5 StartField=7", " 7| 7", 7, 7},
-        ChapterCase{"last below the first", "EndField=5 StartField=7 EndField=2", " 2| 2", 2, 2},
-        // 12 passes through 1, which pulls the first chapter down with it.
-        ChapterCase{"every keystroke counts", "EndField=9 StartField=4 EndField=12", " 1| 12", 1,
-                    12},
-        ChapterCase{"empty or zero changes nothing",
-                    "StartField=2 EndField=6 StartField= EndField=0", "|0", 2, 6},
-        ChapterCase{"beyond 16 bits", "StartField=40000", " 32767| 32767", 32767, 32767},
-        ChapterCase{"arrows stay within the range",
-                    "StartArrows=+ StartArrows=+ StartArrows=+ EndArrows=- StartArrows=- "
-                    "EndArrows=-",
-                    " 2| 2", 2, 2},
+        FieldCase{"HowManyField=7x5-", "75| 1| 3 75 1 3"},
+        FieldCase{"HowManyField=", "| 1| 3 0 1 3"},
+        // Beyond 16 bits a number stays in the field and is stored as the limit.
+        FieldCase{"HowManyField=99999999999", "99999999999| 1| 3 32767 1 3"},
+        FieldCase{"HowManyField:1e999", "1e999| 1| 3 32767 1 3"},
+        FieldCase{"StartField=40000", "50| 32767| 32767 50 32767 32767"},
+        FieldCase{"VScroll1=+", " 60| 1| 3 60 1 3"},
+        FieldCase{"VScroll1=+ VScroll1=- VScroll1=-", " 40| 1| 3 40 1 3"},
+        FieldCase{"EndField=5 StartField=7", "50| 7| 7 50 7 7"},
+        FieldCase{"EndField=5 StartField=7 EndField=2", "50| 2| 2 50 2 2"},
+        // Every keystroke counts: 12 passes through 1, which pulls the first chapter down.
+        FieldCase{"EndField=9 StartField=4 EndField=12", "50| 1| 12 50 1 12"},
+        // Empty or zero changes nothing.
+        FieldCase{"StartField=2 EndField=6 StartField= EndField=0", "50||0 50 2 6"},
+        // Arrows stay within the range.
+        FieldCase{"StartArrows=+ StartArrows=+ StartArrows=+ EndArrows=- StartArrows=- "
+                  "EndArrows=-",
+                  "50| 2| 2 50 2 2"},
         // Arrows set beyond their reach stand at its end and step from there.
-        ChapterCase{"arrows step from their limit", "EndField=12 EndArrows=+ EndArrows=-", " 1| 2",
-                    1, 2},
-        ChapterCase{"a first chapter pins the last arrows",
-                    "EndField=12 EndArrows=- StartField=8 EndArrows=- EndArrows=+", " 8| 8", 8, 8}),
-    [](const testing::TestParamInfo<ChapterCase>& info) { return std::to_string(info.index); });
+        FieldCase{"EndField=12 EndArrows=+ EndArrows=-", "50| 1| 2 50 1 2"},
+        FieldCase{"EndField=12 EndArrows=- StartField=8 EndArrows=- EndArrows=+",
+                  "50| 8| 8 50 8 8"}));
 
-TEST_F(MainWinTest, SlidersAndAccentsWriteThePreferences) {
+// Every general setting written by its control; the vocabulary pane's button and the Drills menu
+// reset them all without saving; the menu resets the verb pane too, but leaves the noun pane alone.
+TEST_F(MainWinTest, SettingsAndTheirDefaults) {
     start();
-    find<QSlider>("PercentActive")->setValue(40);
-    find<QSlider>("ReinforceSlide")->setValue(7);
-    find<QSlider>("ReviewSlide")->setValue(0);
-    find<QCheckBox>("Accents")->setChecked(false);
-    EXPECT_EQ(find<QLabel>("ActiveText")->text(), " 40% Active Knowledge");
-    EXPECT_EQ(find<QLabel>("ReinforceText")->text(), " 7 Correct Answers.");
-    EXPECT_EQ(find<QLabel>("ReviewText")->text(), " 0% Review.");
-    EXPECT_EQ(asFile(Prefs), "50\r\n\"Athenaze.lxv\"\r\n40\r\n1\r\n3\r\n7\r\n\"Ortholex\"\r\n"
-                             "\"MS Sans Serif\"\r\n0\r\n0\r\n");
-}
-
-class DefaultSettingsTest : public MainWinTest {
-protected:
-    void changeEverything() {
+    for (const char* how : {"VocabDefaultButton", "mnuDrillDefault"}) {
+        SCOPED_TRACE(how);
         retype("HowManyField", "120");
-        find<QListWidget>("FileField")
-            ->setCurrentRow(find<QListWidget>("FileField")->currentRow() == 0 ? 1 : 0);
+        auto* lists = find<QListWidget>("FileField");
+        lists->setCurrentRow(lists->currentRow() == 0 ? 1 : 0);
         retype("EndField", "9");
         retype("StartField", "4");
         find<QSlider>("PercentActive")->setValue(80);
@@ -120,27 +92,20 @@ protected:
         find<QSlider>("ReviewSlide")->setValue(60);
         find<QComboBox>("EnglishFont")->setCurrentIndex(0);
         find<QCheckBox>("Accents")->setChecked(false);
-        ASSERT_NE(Prefs.VocabFileName, "Athenaze.lxv");
+        find<QCheckBox>("IndicBut")->setChecked(false);
+        find<QCheckBox>("NounDualBut")->setChecked(true);
+        EXPECT_EQ(asFile(Prefs), "120\r\n\"Other.lxv\"\r\n80\r\n4\r\n9\r\n9\r\n\"Ortholex\"\r\n"
+                                 "\"Arial\"\r\n60\r\n0\r\n");
+        EXPECT_EQ(find<QLabel>("ActiveText")->text() + "|" + find<QLabel>("ReinforceText")->text() +
+                      "|" + find<QLabel>("ReviewText")->text(),
+                  " 80% Active Knowledge| 9 Correct Answers.| 60% Review.");
+        if (how[0] == 'V')
+            click(window, how);
+        else
+            find<QAction>(how)->trigger();
+        expectDefaults();
+        EXPECT_EQ(find<QCheckBox>("IndicBut")->isChecked(), how[0] == 'm');
+        EXPECT_TRUE(find<QCheckBox>("NounDualBut")->isChecked());
     }
-};
-
-TEST_F(DefaultSettingsTest, TheVocabularyPaneButtonResetsEveryGeneralSetting) {
-    start();
-    changeEverything();
-    QTest::mouseClick(find<QPushButton>("VocabDefaultButton"), Qt::LeftButton);
-    expectDefaults();
-    EXPECT_FALSE(FileExists(userPath("Prefs.lxp"))); // nothing is saved
-}
-
-TEST_F(DefaultSettingsTest, TheDrillsMenuResetsTheGeneralSettingsAndTheVerbPaneOnly) {
-    start();
-    changeEverything();
-    find<QCheckBox>("IndicBut")->setChecked(false);
-    find<QCheckBox>("FutBut")->setChecked(true);
-    find<QCheckBox>("NounDualBut")->setChecked(true);
-    find<QAction>("mnuDrillDefault")->trigger();
-    expectDefaults();
-    EXPECT_TRUE(find<QCheckBox>("IndicBut")->isChecked());
-    EXPECT_FALSE(find<QCheckBox>("FutBut")->isChecked());
-    EXPECT_TRUE(find<QCheckBox>("NounDualBut")->isChecked());
+    EXPECT_FALSE(FileExists(path("Users/Maria/Prefs.lxp")));
 }

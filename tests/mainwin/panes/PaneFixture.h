@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MyApp.h"
-#include "platform/MessageBox.h"
+#include "support/Messages.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>
@@ -9,22 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <iostream>
-#include <string>
-#include <vector>
 
-// A pane inside a plain window, with a Data folder and a user folder of the test's own. Messages
-// are recorded, and also written to stderr so that death tests can match them.
+// A pane inside a plain window, with a Data folder and a user folder of the test's own.
 template <class Pane> class PaneFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         DataFolder = data.path();
         UserFolder = user.path();
-        SetMessageSink([this](const std::string& text, MsgIcon icon) {
-            messages.push_back(text);
-            icons.push_back(icon);
-            std::cerr << "message: " << text << std::endl;
-        });
+        RecordMessages(messages);
         pane = new Pane(&window);
         window.resize(640, 360);
         window.show();
@@ -49,7 +41,10 @@ protected:
             marks += box->item(i)->checkState() == Qt::Checked ? '1' : '0';
         return marks;
     }
-    void checkAllItems(const char* list) {
+    // Checks every box of the pane and every item of the list.
+    void checkEverything(const char* list) {
+        for (QCheckBox* box : window.findChildren<QCheckBox*>())
+            box->setChecked(true);
         QListWidget* box = child<QListWidget>(list);
         for (int i = 0; i < box->count(); ++i)
             box->item(i)->setCheckState(Qt::Checked);
@@ -63,10 +58,8 @@ protected:
     TempFolder user;
     QWidget window;
     Pane* pane = nullptr;
-    std::vector<std::string> messages;
-    std::vector<MsgIcon> icons;
+    std::vector<Message> messages;
 };
 
-inline const char* const prefsError =
-    "I could not open your preference file; using default preferences instead.";
-inline const char* const saveError = "For some reason I could not save your preferences.";
+inline const Message prefsError{
+    "I could not open your preference file; using default preferences instead.", MsgIcon::Stop};

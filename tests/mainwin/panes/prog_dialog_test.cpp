@@ -4,36 +4,29 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-namespace {
-
-QProgressBar* bar() {
-    return ProgDialog::Get().findChild<QProgressBar*>("ProgressBar");
-}
-
 TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     ASSERT_FALSE(ProgDialog::IsLoaded());
     ProgDialog& dialog = ProgDialog::Get();
     EXPECT_TRUE(ProgDialog::IsLoaded());
     EXPECT_TRUE(dialog.windowHandle()->isExposed());
-    ASSERT_NE(bar(), nullptr);
+    auto* bar = dialog.findChild<QProgressBar*>("ProgressBar");
+    ASSERT_NE(bar, nullptr);
 
     dialog.SetCaption("Reading Verb File");
     dialog.SetMax(12);
     dialog.SetValue(7);
     EXPECT_EQ(dialog.windowTitle(), "Reading Verb File");
-    EXPECT_EQ(bar()->value(), 7);
+    EXPECT_EQ(bar->value(), 7);
     dialog.SetValue(40); // a lying count line must not break the loop
-    EXPECT_EQ(bar()->value(), 12);
+    EXPECT_EQ(bar->value(), 12);
     dialog.SetValue(-3);
-    EXPECT_EQ(bar()->value(), 0);
+    EXPECT_EQ(bar->value(), 0);
 
     // Hidden, it stays loaded; the next caller shows the same window again.
     dialog.hide();
-    ProgDialog& again = ProgDialog::Get();
-    EXPECT_EQ(&again, &dialog);
-    EXPECT_FALSE(again.isVisible());
-    again.ShowNow();
-    EXPECT_TRUE(again.isVisible());
+    EXPECT_EQ(&ProgDialog::Get(), &dialog);
+    dialog.ShowNow();
+    EXPECT_TRUE(dialog.isVisible());
 
     ProgDialog::Unload();
     EXPECT_FALSE(ProgDialog::IsLoaded());
@@ -41,5 +34,3 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     EXPECT_EQ(ProgDialog::Get().windowTitle(), "Progress"); // a new window
     ProgDialog::Unload();
 }
-
-} // namespace

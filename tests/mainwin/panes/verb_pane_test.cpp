@@ -25,20 +25,15 @@ protected:
         user.write("VerbPrefs.lxp", file);
         pane->LoadVerbPrefs();
     }
-    QList<QCheckBox*> boxes() { return window.findChildren<QCheckBox*>(); }
     // The names of the checked boxes, in the order they were made.
     std::string checkedBoxes() {
         std::string names;
-        for (QCheckBox* box : boxes())
+        for (QCheckBox* box : window.findChildren<QCheckBox*>())
             if (box->isChecked())
                 names += (names.empty() ? "" : " ") + box->objectName().toStdString();
         return names;
     }
-    void checkEverything() {
-        for (QCheckBox* box : boxes())
-            box->setChecked(true);
-        checkAllItems("VerbListBox");
-    }
+    void checkEverything() { PaneFixture::checkEverything("VerbListBox"); }
     void expectDefaults(const std::string& items) {
         EXPECT_EQ(checkedBoxes(), "IndicBut InfBut PresBut ActBut");
         EXPECT_EQ(checks("VerbListBox"), items);
@@ -46,19 +41,9 @@ protected:
 };
 
 TEST_F(VerbPaneTest, ListsEachVerbOnceByTheFormOfItsFirstLine) {
-    loadList();
-    QListWidget* list = child<QListWidget>("VerbListBox");
-    ASSERT_EQ(list->count(), 4);
-    EXPECT_EQ(checks("VerbListBox"), "0000");
-    const char* forms[] = {"luvw", "paideuvw", "gravfw", "eijmiv"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(text("VerbListBox", i), BetaToDisplayFont(DataFontToBeta(forms[i])));
-    EXPECT_EQ(list->item(0)->text().front(), QChar(0x03bb)); // lambda
-}
-
-TEST_F(VerbPaneTest, TrustsTheCountLineButNotBeyondTheFile) {
-    // Each loading starts from an empty list. Lines are grouped by their first two characters
-    // only, whatever they are; a last line without its line end counts.
+    // Each loading starts from an empty list; the count line is trusted, but not beyond the
+    // file. Lines are grouped by their first two characters only, whatever they are; a last
+    // line without its line end counts.
     const std::pair<std::string, std::string> files[] = {
         {"3" + fourVerbs.substr(1), "000"},
         {"9" + fourVerbs.substr(1), "0000"},
@@ -70,6 +55,12 @@ TEST_F(VerbPaneTest, TrustsTheCountLineButNotBeyondTheFile) {
         EXPECT_EQ(checks("VerbListBox"), items) << file;
     }
     EXPECT_EQ(text("VerbListBox", 2), BetaToDisplayFont("d"));
+
+    loadList();
+    const char* forms[] = {"luvw", "paideuvw", "gravfw", "eijmiv"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(text("VerbListBox", i), BetaToDisplayFont(DataFontToBeta(forms[i])));
+    EXPECT_EQ(child<QListWidget>("VerbListBox")->item(0)->text().front(), QChar(0x03bb)); // lambda
     EXPECT_TRUE(messages.empty());
 }
 
@@ -78,30 +69,25 @@ using VerbPaneDeathTest = VerbPaneTest;
 TEST_F(VerbPaneDeathTest, MissingOrUnreadableVerbFileEndsTheProgram) {
     EXPECT_EXIT(pane->LoadVerbList(), testing::ExitedWithCode(0),
                 "There is no file named Verbs.lxd in the Data folder. Please reinstall Lexivo.");
-    for (const std::string& file :
-         {std::string(""), std::string("2\r\n"), std::string("2\r\n01111111\r\n"),
-          std::string("99999\r\n0,a\r\n")}) {
+    for (const char* file : {"", "2\r\n", "2\r\n01111111\r\n", "99999\r\n0,a\r\n"}) {
         data.write("Verbs.lxd", file);
         EXPECT_EXIT(pane->LoadVerbList(), testing::ExitedWithCode(0), "File error loading verbs.")
             << file;
     }
 }
 
-TEST_F(VerbPaneTest, PrefsReadBackWhatWasSaved) {
+TEST_F(VerbPaneTest, PrefsReadBackWhatWasSavedAndOnlyTheCodesTheyKnow) {
     loadList();
+    const std::string saved =
+        "\"01,04\"\r\n\"1,3\"\r\n\"1,4,0\"\r\n\"1,5\"\r\n\"false\"\r\n\"true\"\r\n";
     pane->SaveVerbPrefs("01,04", "1,3", "1,4,0", "1,5", false, true);
-    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")),
-              "\"01,04\"\r\n\"1,3\"\r\n\"1,4,0\"\r\n\"1,5\"\r\n\"false\"\r\n\"true\"\r\n");
+    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")), saved);
     checkEverything();
     pane->LoadVerbPrefs();
     EXPECT_EQ(checks("VerbListBox"), "1001");
     EXPECT_EQ(checkedBoxes(), "IndicBut InfBut PresBut FirstAorBut FutPerfBut ActBut PassBut "
                               "ThirdPersImpBut");
-    EXPECT_TRUE(messages.empty());
-}
 
-TEST_F(VerbPaneTest, PrefsTakeOnlyTheCodesTheyKnow) {
-    loadList();
     checkEverything();
     // Empty fields are skipped; unknown codes are ignored; a flag is "true" exactly.
     loadPrefs("\"\"\r\n\"1,7\"\r\n\",2,,9\"\r\n\"6,0\"\r\n\"True\"\r\n\"true \"\r\n");
@@ -112,6 +98,14 @@ TEST_F(VerbPaneTest, PrefsTakeOnlyTheCodesTheyKnow) {
     EXPECT_EQ(checks("VerbListBox"), "0100");
     EXPECT_EQ(checkedBoxes(), "OptBut ImperfBut MidBut DualBut");
     EXPECT_TRUE(messages.empty());
+
+    // A failed save is told and keeps the old file.
+    user.write("VerbPrefs.lxp", saved);
+    UserFolder = user.path("gone");
+    pane->SaveVerbPrefs("02", "2", "2", "2", true, true);
+    EXPECT_EQ(messages, (std::vector<Message>{{"For some reason I could not save your preferences.",
+                                               MsgIcon::Stop}}));
+    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")), saved);
 }
 
 TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
@@ -128,22 +122,12 @@ TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
         checkEverything();
         messages.clear();
         loadPrefs(file);
-        EXPECT_EQ(messages, std::vector<std::string>{prefsError}) << file;
-        EXPECT_EQ(icons.back(), MsgIcon::Stop);
+        EXPECT_EQ(messages, std::vector<Message>{prefsError}) << file;
         expectDefaults("1000");
     }
 }
 
-TEST_F(VerbPaneTest, AFailedSaveIsToldAndKeepsTheOldFile) {
-    const std::string old = "\"01\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n";
-    user.write("VerbPrefs.lxp", old);
-    UserFolder = user.path("gone");
-    pane->SaveVerbPrefs("02", "2", "2", "2", true, true);
-    EXPECT_EQ(messages, std::vector<std::string>{saveError});
-    EXPECT_EQ(TempFolder::read(user.path("VerbPrefs.lxp")), old);
-}
-
-TEST_F(VerbPaneTest, DefaultSettingsAndUncheckAll) {
+TEST_F(VerbPaneTest, DefaultSettingsUncheckAllAndClicks) {
     loadList();
     checkEverything();
     pane->LoadVerbPrefs(); // a new user has no file: the defaults, silently
@@ -158,24 +142,22 @@ TEST_F(VerbPaneTest, DefaultSettingsAndUncheckAll) {
     checkEverything();
     click("BevelButton2");
     EXPECT_EQ(checks("VerbListBox"), "0000");
-    for (QCheckBox* box : boxes())
+    for (QCheckBox* box : window.findChildren<QCheckBox*>())
         EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
 
-    // With an empty list the defaults check no item.
-    loadList("0\r\n01111111,luvw\r\n");
-    checkEverything();
-    pane->SetDefaultVerbPrefs();
-    expectDefaults("");
-}
-
-TEST_F(VerbPaneTest, ClickingAnItemTogglesItsCheckMark) {
-    loadList();
+    // A click on an item toggles its check mark.
     QListWidget* list = child<QListWidget>("VerbListBox");
     const QPoint onText = list->visualItemRect(list->item(2)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
     EXPECT_EQ(checks("VerbListBox"), "0010");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
     EXPECT_EQ(checks("VerbListBox"), "0000");
+
+    // With an empty list the defaults check no item.
+    loadList("0\r\n01111111,luvw\r\n");
+    checkEverything();
+    pane->SetDefaultVerbPrefs();
+    expectDefaults("");
 }
 
 } // namespace

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "app/Main.h"
+#include "app/MyApp.h"
+#include "app/PickUserWin.h"
+#include "app/SplashWin.h"
+#include "mainwin/WelcomeWin.h"
+#include "platform/Fonts.h"
+#include "platform/ProgramFolder.h"
+#include "support/Messages.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+inline void click(QWidget* window, const char* button) {
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Runs action on the modal window of that name once it is up (polled, as modal windows are
+// shown from inside an event loop that the test does not control).
+inline void whenModal(const QString& objectName, std::function<void(QWidget*)> action,
+                      int triesLeft = 500) {
+    QTimer::singleShot(5, qApp, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == objectName)
+            action(modal);
+        else if (triesLeft > 0)
+            whenModal(objectName, action, triesLeft - 1);
+        else
+            ADD_FAILURE() << "no modal window " << objectName.toStdString();
+    });
+}
+
+// Clicks, or double-clicks as the platform delivers it (press, release, double-click press,
+// release), the entry of the user-choice window's list with that text.
+enum ClickKind { SingleClick, DoubleClick };
+inline void clickUserEntry(QWidget* pickUserWin, const QString& text,
+                           ClickKind kind = SingleClick) {
+    auto* list = child<QListWidget>(pickUserWin, "UserList");
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (kind == DoubleClick) {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    }
+}
+
+inline void chooseUserWhenAsked(const QString& name) {
+    whenModal(QStringLiteral("PickUserWin"),
+              [name](QWidget* win) { clickUserEntry(win, name, DoubleClick); });
+}
+
+// A program folder of the test's own with the globals emptied, messages recorded, the splash
+// window quick and a few fonts installed, Ortholex among them.
+//
+// A death test runs the test again in a new process; there the folder named by
+// LEXIVO_TEST_FOLDER is used instead of a new one, so that the test can look at what the ended
+// program left behind.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* shared = std::getenv("LEXIVO_TEST_FOLDER");
+        root = shared ? shared : folder.path();
+        SetProgramFolder(root);
+        SetSplashInterval(1);
+        SetInstalledFontsForTest(std::vector<std::string>{"Arial", "MS Sans Serif", "Ortholex"});
+        RecordMessages(messages);
+        AppFolder = UsersFolder = DataFolder = HelpFile = UserFolder = "";
+        Prefs = LexivoPrefFile{};
+    }
+
+    void TearDown() override {
+        delete mainWindow();
+        UnloadPickUserWin();
+        unsetenv("LEXIVO_TEST_FOLDER");
+        SetInstalledFontsForTest(std::nullopt);
+        SetMessageSink(nullptr);
+        SetProgramFolder("");
+    }
+
+    std::string path(const std::string& name) const { return root + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
+        std::ofstream(path(name), std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const { return TempFolder::read(path(name)); }
+
+    // What the main window needs of Data: two vocabulary lists and small verb and noun lists.
+    void makeData() const {
+        write("Data/Athenaze.lxv", "0\r\n");
+        write("Data/Other.lxv", "0\r\n");
+        write("Data/Verbs.lxd", "2\r\n01111111,lu/w\r\n01211111,lu/sw\r\n02111111,pe/mpw\r\n");
+        write("Data/NounList.lxd", "2\r\n01 x lo/gos\r\n02 x xw/ra\r\n");
+    }
+
+    // Starts the program as the user does and returns the main window left open.
+    WelcomeWin* start(const QString& user) {
+        chooseUserWhenAsked(user);
+        EXPECT_TRUE(Main());
+        WelcomeWin* main = mainWindow();
+        EXPECT_NE(main, nullptr);
+        return main;
+    }
+
+    static WelcomeWin* mainWindow() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* main = qobject_cast<WelcomeWin*>(top))
+                return main;
+        return nullptr;
+    }
+
+    // Lets the process started by the next death test work in this test's folder.
+    void shareFolderWithDeathTest() const { setenv("LEXIVO_TEST_FOLDER", root.c_str(), 1); }
+
+    TempFolder folder;
+    std::string root;
+    std::vector<Message> messages;
+};
