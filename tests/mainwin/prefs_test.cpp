@@ -49,13 +49,15 @@ TEST_F(MainWinTest, AnUnreadablePreferenceFileGivesTheDefaultsTwice) {
 }
 
 TEST_F(MainWinTest, OutOfRangeValuesDoNotFail) {
-    // Hand-edited values: a drill size beyond the spinner, sliders beyond their ends.
-    write(PrefsLxp, "500\r\n\"Athenaze.lxv\"\r\n150\r\n30\r\n40\r\n0\r\n"
+    // Hand-edited values: a drill size beyond the spinner, sliders beyond their ends, the first
+    // chapter after the last.
+    write(PrefsLxp, "500\r\n\"Athenaze.lxv\"\r\n150\r\n40\r\n30\r\n0\r\n"
                     "\"Ortholex\"\r\n\"Arial\"\r\n-5\r\n7\r\n");
     start();
     EXPECT_TRUE(messages.empty());
-    // The sliders' ends become the preferences; the chapters and the drill size stay as read.
-    EXPECT_EQ(asFile(Prefs), "500\r\n\"Athenaze.lxv\"\r\n100\r\n30\r\n40\r\n1\r\n"
+    // The sliders' ends become the preferences; the drill size stays as read; the last chapter
+    // is shown first, so the first one pulls it up.
+    EXPECT_EQ(asFile(Prefs), "500\r\n\"Athenaze.lxv\"\r\n100\r\n40\r\n40\r\n1\r\n"
                              "\"Ortholex\"\r\n\"Arial\"\r\n0\r\n7\r\n");
     EXPECT_EQ(text("HowManyField"), "500");
     auto* howMany = find<SpinArrows>("VScroll1");
