@@ -60,18 +60,6 @@ double LeadingNumber(std::string_view text) {
     return scanNumber(text, end);
 }
 
-std::optional<double> WholeTextNumber(std::string_view text) {
-    std::size_t end = 0;
-    const double value = scanNumber(text, end);
-    if (end == 0)
-        return std::nullopt;
-    while (end < text.size() && text[end] == ' ')
-        ++end;
-    if (end != text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::int16_t RoundToInt16(double value) {
     if (!std::isfinite(value))
         throw RunError(ErrNo::Overflow, "Overflow");

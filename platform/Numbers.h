@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,10 +10,6 @@
 // optional decimal part and exponent; it ends at the first character that cannot continue it.
 // A text without a number gives 0.
 double LeadingNumber(std::string_view text);
-
-// The number a whole text holds (blanks around it allowed), or nothing when the text is not
-// exactly one number ("12abc", "", "abc").
-std::optional<double> WholeTextNumber(std::string_view text);
 
 // Rounds half to even into a 16-bit integer; throws RunError(ErrNo::Overflow) when the rounded
 // value does not fit (and for values that are not finite).

@@ -102,13 +102,7 @@ std::string ValueReader::NextValue() {
 }
 
 double ValueReader::NextDouble() {
-    const std::string value = NextValue();
-    if (value.find_first_not_of(" \t") == std::string::npos)
-        return 0.0;
-    const auto number = WholeTextNumber(value);
-    if (!number)
-        throw RunError(ErrNo::TypeMismatch, "Type mismatch");
-    return *number;
+    return LeadingNumber(NextValue());
 }
 
 std::int16_t ValueReader::NextInt16() {

@@ -26,8 +26,7 @@ public:
     // An empty line is one empty value. Nothing left to read is InputPastEnd.
     std::string NextValue();
 
-    // The next value as a number. The value must be exactly one number (blanks around it
-    // allowed): other text is TypeMismatch. An empty value is 0.
+    // The next value as a number: its leading number, 0 when it has none.
     double NextDouble();
 
     // As NextDouble, rounded half to even; outside the 16-bit range is Overflow.

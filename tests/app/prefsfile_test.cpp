@@ -53,6 +53,12 @@ TEST_F(PrefsFileTest, WrittenAsCrLfLinesAndReadBackOrMissing) {
     EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
     EXPECT_TRUE(Prefs == defaults());
 
+    // A number is the value's leading number, 0 when it has none.
+    write("Users/Prefs.lxp", "fifty\r\n\"Athenaze.lxv\"\r\n15abc" + DefaultFile.substr(22));
+    EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
+    EXPECT_EQ(Prefs.Iterations, 0);
+    EXPECT_EQ(Prefs.PercentActive, 15);
+
     // A missing file gives the defaults silently.
     std::filesystem::remove(path("Users/Prefs.lxp"));
     Prefs = unusual();
@@ -66,7 +72,6 @@ TEST_F(PrefsFileTest, DamagedFilesGiveOneMessageAndTheDefaults) {
     static const char Garbage[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe";
     const std::string damaged[] = {
         DefaultFile.substr(0, DefaultFile.rfind("1\r\n")), // nine lines
-        "fifty\r\n" + DefaultFile.substr(4),
         "40000\r\n" + DefaultFile.substr(4),
         "50\r\n\"Athenaze.lxv\r\n" + DefaultFile.substr(20), // a quote not closed
         "",

@@ -59,12 +59,3 @@ TEST(NumberText, NonNegativeNumbersGetALeadingBlank) {
     EXPECT_EQ(NumberText(-0.25), "-0.25");
     EXPECT_EQ(NumberText(32767), " 32767");
 }
-
-TEST(WholeTextNumber, TakesOnlyATextThatIsOneNumber) {
-    EXPECT_EQ(WholeTextNumber(" -12.5 "), -12.5);
-    EXPECT_EQ(WholeTextNumber("1e3"), 1000);
-    EXPECT_EQ(WholeTextNumber("12abc"), std::nullopt);
-    EXPECT_EQ(WholeTextNumber("3e"), std::nullopt);
-    EXPECT_EQ(WholeTextNumber(""), std::nullopt);
-    EXPECT_EQ(WholeTextNumber("-"), std::nullopt);
-}
