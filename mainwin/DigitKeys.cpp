@@ -11,6 +11,13 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        // A key held with Ctrl is a command: the window's shortcut of that key (Ctrl+V begins
+        // the verb drill) goes before the field's own (paste).
+        if (event->type() == QEvent::ShortcutOverride &&
+            (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+            event->ignore();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         const QString text = static_cast<QKeyEvent*>(event)->text();

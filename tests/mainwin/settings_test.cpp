@@ -1,11 +1,14 @@
 // The settings handlers: number fields with their key filter and spinners, the chapter range,
 // the sliders and the default settings.
 #include "MainWinFixture.h"
+#include "mainwin/DigitKeys.h"
 #include "mainwin/SpinArrows.h"
 #include "platform/Folders.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QToolButton>
 
 namespace {
@@ -108,4 +111,24 @@ TEST_F(MainWinTest, SettingsAndTheirDefaults) {
         EXPECT_TRUE(find<QCheckBox>("NounDualBut")->isChecked());
     }
     EXPECT_FALSE(FileExists(path("Users/Maria/Prefs.lxp")));
+}
+
+// A key held with Ctrl reaches the window's shortcut even from a number field: Ctrl+V begins the
+// verb drill instead of pasting.
+TEST(DigitKeysTest, TheWindowsShortcutsGoBeforeTheField) {
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    AcceptDigitKeysOnly(field);
+    QAction verbDrill(QStringLiteral("Begin Verb Drill"), &window);
+    verbDrill.setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+    window.addAction(&verbDrill);
+    QSignalSpy begun(&verbDrill, &QAction::triggered);
+    QApplication::clipboard()->setText(QStringLiteral("77"));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(begun.count(), 1);
+    EXPECT_EQ(field->text(), "");
 }
