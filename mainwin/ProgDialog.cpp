@@ -26,7 +26,7 @@ ProgDialog::ProgDialog() : bar_(new QProgressBar(this)) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(257, 62);
     bar_->setObjectName("ProgressBar");
-    bar_->setGeometry(8, 22, 241, 18);
+    bar_->setGeometry(8, 16, 241, 17);
     bar_->setRange(0, 100);
     bar_->setValue(0);
     bar_->setTextVisible(false);

@@ -11,6 +11,8 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     EXPECT_TRUE(dialog.windowHandle()->isExposed());
     auto* bar = dialog.findChild<QProgressBar*>("ProgressBar");
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(dialog.size(), QSize(257, 62));
+    EXPECT_EQ(bar->geometry(), QRect(8, 16, 241, 17));
 
     dialog.SetCaption("Reading Verb File");
     dialog.SetMax(12);
