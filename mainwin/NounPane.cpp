@@ -1,6 +1,6 @@
 #include "mainwin/NounPane.h"
 
-#include "mainwin/Named.h"
+#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 
 #include <QCheckBox>

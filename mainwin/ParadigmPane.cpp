@@ -1,7 +1,7 @@
 #include "mainwin/ParadigmPane.h"
 
 #include "app/MyApp.h"
-#include "mainwin/Controls.h"
+#include "widgets/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/EndProgram.h"

@@ -1,6 +1,6 @@
 #include "mainwin/VerbPane.h"
 
-#include "mainwin/Named.h"
+#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/Numbers.h"
 

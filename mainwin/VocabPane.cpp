@@ -1,8 +1,8 @@
 #include "mainwin/VocabPane.h"
 
 #include "app/MyApp.h"
-#include "mainwin/Controls.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 #include "platform/EndProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"

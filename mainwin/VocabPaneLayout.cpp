@@ -1,5 +1,5 @@
-#include "mainwin/Controls.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 #include "mainwin/VocabPane.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "mainwin/Controls.h"
+#include "widgets/Controls.h"
 #include "mainwin/NounPane.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"

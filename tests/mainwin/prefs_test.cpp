@@ -1,7 +1,7 @@
 // The user's preferences in the main window: shown twice at start, saved by Quit only, and
 // dropped by a change of user.
 #include "MainWinFixture.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/SpinArrows.h"
 
 #include <QCloseEvent>
 #include <QTabBar>

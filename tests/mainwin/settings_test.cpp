@@ -1,8 +1,8 @@
 // The settings handlers: number fields with their key filter and spinners, the chapter range,
 // the sliders and the default settings.
 #include "MainWinFixture.h"
-#include "mainwin/DigitKeys.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/DigitKeys.h"
+#include "widgets/SpinArrows.h"
 #include "platform/Folders.h"
 
 #include <QAction>

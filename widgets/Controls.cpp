@@ -1,7 +1,7 @@
-#include "mainwin/Controls.h"
+#include "widgets/Controls.h"
 
-#include "mainwin/DigitKeys.h"
-#include "mainwin/SpinArrows.h"
+#include "widgets/DigitKeys.h"
+#include "widgets/SpinArrows.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 

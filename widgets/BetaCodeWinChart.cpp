@@ -1,4 +1,4 @@
-#include "mainwin/BetaCodeWinChart.h"
+#include "widgets/BetaCodeWinChart.h"
 
 #include "greek/BetaCode.h"
 #include "greek/GreekStuff.h"

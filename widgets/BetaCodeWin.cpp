@@ -1,6 +1,6 @@
-#include "mainwin/BetaCodeWin.h"
+#include "widgets/BetaCodeWin.h"
 
-#include "mainwin/BetaCodeWinChart.h"
+#include "widgets/BetaCodeWinChart.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "mainwin/ProgDialog.h"
+#include "widgets/ProgDialog.h"
 
 #include "platform/Text.h"
 

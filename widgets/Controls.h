@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/Named.h"
+#include "widgets/Named.h"
 
 class QBoxLayout;
 class QGroupBox;

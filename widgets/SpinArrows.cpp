@@ -1,4 +1,4 @@
-#include "mainwin/SpinArrows.h"
+#include "widgets/SpinArrows.h"
 
 #include <QKeyEvent>
 #include <QToolButton>

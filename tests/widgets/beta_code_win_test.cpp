@@ -1,4 +1,4 @@
-#include "mainwin/BetaCodeWin.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QApplication>
 #include <QPointer>

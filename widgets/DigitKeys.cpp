@@ -1,4 +1,4 @@
-#include "mainwin/DigitKeys.h"
+#include "widgets/DigitKeys.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
