@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <string>
 
@@ -98,10 +99,14 @@ void PaintMarks(QPainter& painter) {
         painter.setFont(KeyFont(11));
         painter.drawText(QRectF(marksLeft + width - 46, y, 22, markHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(example));
+        // Set on a baseline at the foot of its row, so that a vowel with its tall marks fills
+        // the row and no more; centred in the row, the marks would reach into the row above.
+        const QString greek = Greek(example);
+        const QFont greekFont = GreekFont(14);
         painter.setPen(ink);
-        painter.setFont(GreekFont(15));
-        painter.drawText(QRectF(marksLeft + width - 22, y - 2, 22, markHeight + 2), Qt::AlignCenter,
-                         Greek(example));
+        painter.setFont(greekFont);
+        const double advance = QFontMetricsF(greekFont).horizontalAdvance(greek);
+        painter.drawText(QPointF(marksLeft + width - 11 - advance / 2, y + markHeight - 1), greek);
     }
 }
 

@@ -1,6 +1,8 @@
-// Saves the start windows and the main window as pictures, one per tab, when LEXIVO_PICTURES
-// names a folder; used to look at the layout with the built Data folder, not to check it.
+// Saves the start windows, the main window and the Beta-code chart as pictures, one per tab, when
+// LEXIVO_PICTURES names a folder; used to look at the layout with the built Data folder, not to
+// check it.
 #include "MainWinFixture.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,4 +31,7 @@ TEST_F(MainWinTest, Pictures) {
     }
     find<QAction>("mnuHelpHelp")->trigger();
     find<QWidget>("HelpViewer")->grab().save(target + "/help.png");
+    BetaCodeWin::ShowChart();
+    BetaCodeWin::Loaded()->grab().save(target + "/chart.png");
+    BetaCodeWin::UnloadChart();
 }
