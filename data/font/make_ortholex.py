@@ -17,7 +17,8 @@ cannot be told apart. So Ortholex is Gentium Book Plus with these changes:
 - the names. The font is under the SIL Open Font License, whose Reserved Font Names "Gentium" and
   "SIL" a modified version may not carry: the family, style, unique and PostScript names become
   Ortholex's, the records that would present the font as SIL's own release (manufacturer,
-  description, URLs) go, and the copyright, trademark, designer and licence records stay.
+  description, URLs) go, and the copyright, trademark, designer and licence records stay. The
+  settings table of SIL's font tuner (Silt), which describes the original font, goes too.
 
 Usage: make_ortholex.py SOURCE.ttf TARGET.ttf
 """
@@ -141,6 +142,8 @@ def rename(font):
     for name_id in (1, 2, 3, 4, 6):
         name.setName(names[name_id], name_id, 3, 1, 0x409)
     font["OS/2"].achVendID = "NONE"
+    if "Silt" in font:
+        del font["Silt"]
 
 
 def reserved_names_left(font):
