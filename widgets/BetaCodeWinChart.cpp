@@ -79,34 +79,33 @@ void PaintLetters(QPainter& painter) {
     }
 }
 
+// Draws text on a baseline, its middle (alignment 0.5) or its right end (1) at x.
+void DrawOnBaseline(QPainter& painter, const QFont& font, const QColor& color, const QString& text,
+                    double x, double alignment, double baseline) {
+    painter.setPen(color);
+    painter.setFont(font);
+    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    painter.drawText(QPointF(x - alignment * advance, baseline), text);
+}
+
 void PaintMarks(QPainter& painter) {
     painter.setPen(rule);
     painter.drawLine(marksLeft - 5, top, marksLeft - 5, top + 3 * letterHeight);
     const double width = BetaChartSize.width() - marksLeft - 2;
     for (std::size_t i = 0; i < BetaMarks.size(); ++i) {
         const BetaMarkInfo& mark = BetaMarks[i];
-        const double y = top + double(i) * markHeight;
-        painter.setPen(keyInk);
-        painter.setFont(KeyFont(15));
-        painter.drawText(QRectF(marksLeft, y, 14, markHeight), Qt::AlignCenter,
-                         QString(QChar::fromLatin1(mark.beta)));
-        painter.setPen(ink);
-        painter.setFont(LabelFont(11));
-        painter.drawText(QRectF(marksLeft + 18, y, width - 66, markHeight), Qt::AlignVCenter,
-                         QString::fromLatin1(mark.meaning));
+        // A row shares one baseline at its foot, so that a vowel with its tall marks fills its
+        // row and no more; centred in the row, the marks would reach into the row above.
+        const double baseline = top + double(i + 1) * markHeight - 1;
         const std::string example = MarkExample(mark.beta);
-        painter.setPen(keyInk);
-        painter.setFont(KeyFont(11));
-        painter.drawText(QRectF(marksLeft + width - 46, y, 22, markHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(example));
-        // Set on a baseline at the foot of its row, so that a vowel with its tall marks fills
-        // the row and no more; centred in the row, the marks would reach into the row above.
-        const QString greek = Greek(example);
-        const QFont greekFont = GreekFont(14);
-        painter.setPen(ink);
-        painter.setFont(greekFont);
-        const double advance = QFontMetricsF(greekFont).horizontalAdvance(greek);
-        painter.drawText(QPointF(marksLeft + width - 11 - advance / 2, y + markHeight - 1), greek);
+        DrawOnBaseline(painter, KeyFont(15), keyInk, QString(QChar::fromLatin1(mark.beta)),
+                       marksLeft + 7, 0.5, baseline);
+        DrawOnBaseline(painter, LabelFont(11), ink, QString::fromLatin1(mark.meaning),
+                       marksLeft + 18, 0, baseline);
+        DrawOnBaseline(painter, KeyFont(11), keyInk, QString::fromLatin1(example),
+                       marksLeft + width - 24, 1, baseline);
+        DrawOnBaseline(painter, GreekFont(14), ink, Greek(example), marksLeft + width - 11, 0.5,
+                       baseline);
     }
 }
 
