@@ -16,6 +16,8 @@ std::vector<TestWord> twoWays() {
     return words;
 }
 
+// Saves the drill window as pictures in both directions, with one slot and with six, when
+// LEXIVO_PICTURES names a folder; used to look at the layout, not to check it.
 TEST_F(QuizTest, Pictures) {
     const QString target = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
     if (target.isEmpty())
@@ -23,21 +25,44 @@ TEST_F(QuizTest, Pictures) {
     const QDir built(QString::fromLocal8Bit(qgetenv("LEXIVO_BUILD_DIR")) + QStringLiteral("/Data"));
     QFile::copy(built.filePath("Ortholex.ttf"), QString::fromStdString(path("Data/Ortholex.ttf")));
     SetInstalledFontsForTest(std::nullopt);
-    writeList(twoWays());
+    std::vector<TestWord> words{
+        {1, "lu/w", {{"I loose"}}},
+        {1, "a)gaqo/s", {{"good"}, {"brave"}, {"noble"}, {"fine"}, {"kind"}, {"true"}, {"just"}}},
+    };
+    std::vector<std::pair<int, int>> shared;
+    for (const char* go : {"e)/rxomai", "ei)=mi", "bai/nw", "poreu/omai", "xwre/w", "h(/kw"}) {
+        words.push_back({1, go, {{"I go", -1, 0, -1, 0, 1, "Inf"}}});
+        shared.push_back({int(words.size()) - 1, 0});
+    }
+    ShareMeaning(words, shared);
+    writeList(words);
     prefs.PercentActive = 50;
     prefs.Review = 100;
-    // Greek with six slots, filled; then English with two.
     ASSERT_TRUE(
-        startDrill({0.9, 0.0, pick(4, 4), pick(4, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99}));
+        startDrill({0.99, 0.0, pick(2, 8), pick(2, 8), 0.99, 0.0, pick(1, 8), pick(1, 8), 0.0, 0.0,
+                    pick(1, 8), pick(1, 8), 0.0, 0.0, 0.0, pick(3, 8), pick(3, 8), 0.0}));
+    auto nextItem = [&] {
+        while (find<QPushButton>("Enter")->text() != "Next")
+            pressEnter();
+        pressEnter();
+    };
     answerWith("good");
+    find<QComboBox>("TypeCaseField")->setCurrentIndex(3);
     answerWith("brave");
     answerWith("");
-    quiz->grab().save(target + "/quiz_greek.png");
-    for (int i = 0; i < 4; ++i)
-        pressEnter();
-    answerWith("a)/gw");
-    QTest::keyClicks(find<QLineEdit>("UserField"), "fe/rw");
-    quiz->grab().save(target + "/quiz_english.png");
+    quiz->grab().save(target + "/quiz_greek6.png");
+    nextItem();
+    answerWith("I loose");
+    quiz->grab().save(target + "/quiz_greek1.png");
+    nextItem();
+    QTest::keyClicks(find<QLineEdit>("UserField"), "lu/w");
+    quiz->grab().save(target + "/quiz_english1.png");
+    nextItem();
+    find<QComboBox>("TypeCaseField")->setCurrentIndex(8);
+    answerWith("e)/rxomai");
+    answerWith("*)aqh=nai");
+    QTest::keyClicks(find<QLineEdit>("UserField"), "poreu/omai");
+    quiz->grab().save(target + "/quiz_english6.png");
 }
 
 TEST_F(QuizTest, AnItemEachWay) {
