@@ -63,12 +63,12 @@ protected:
         return child<Control>(quiz, name);
     }
     QString label(const char* name) const { return find<QLabel>(name)->text(); }
-    QString slotName(const char* kind, int i) const {
-        return QString::fromLatin1(kind) + "_" + QString::number(i);
+    template <class Control> Control* slot(const char* kind, int i) const {
+        return quiz->findChild<Control*>(QString::fromLatin1(kind) + "_" + QString::number(i));
     }
-    QLabel* answer(int i) const { return quiz->findChild<QLabel*>(slotName("AnswerField", i)); }
-    QLabel* marker(int i) const { return quiz->findChild<QLabel*>(slotName("AnswerCaseField", i)); }
-    QFrame* frame(int i) const { return quiz->findChild<QFrame*>(slotName("AnswerFrame", i)); }
+    QLabel* answer(int i) const { return slot<QLabel>("AnswerField", i); }
+    QLabel* marker(int i) const { return slot<QLabel>("AnswerCaseField", i); }
+    QFrame* frame(int i) const { return slot<QFrame>("AnswerFrame", i); }
     int visibleSlots() const {
         int n = 0;
         for (int i = 0; i < 6; ++i)

@@ -109,6 +109,10 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(userGreek->text(), "");
     answerWith("");
     EXPECT_EQ(answer(1)->text(), "-");
+    QTest::mouseClick(answer(0), Qt::LeftButton); // Greek comes back as Beta code
+    EXPECT_EQ(find<QLineEdit>("UserField")->text(), "a)/gw");
+    EXPECT_EQ(userGreek->text(), greek("a)/gw"));
+    pressEnter();
     pressEnter();
     whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "DontSave"); });
     pressEnter();
