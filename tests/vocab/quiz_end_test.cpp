@@ -151,11 +151,33 @@ TEST_F(QuizTest, FileQuitOffersToSaveThenEndsTheProgram) {
     EXPECT_EQ(read("Users/Maria/Athenaze.lxs"), savedLines);
 }
 
-TEST_F(QuizTest, AListThatEndsEarlyEndsTheProgramWithItsMessage) {
+TEST_F(QuizTest, AListThatCannotBeReadEndsTheProgramWithItsMessage) {
     std::string text = ListText(list);
     write("Data/Athenaze.lxv", text.substr(0, text.size() - 8));
     EXPECT_EXIT(startDrill({0.5}), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Stop] File error loading vocabulary.|"));
+    EXPECT_EXIT(
+        {
+            main = start(QStringLiteral("Maria"));
+            std::filesystem::remove(path("Data/Athenaze.lxv"));
+            click(main, "VocabBeginButton");
+        },
+        testing::ExitedWithCode(0),
+        testing::HasSubstr("[Stop] The vocabulary file specified in your preferences is missing. "
+                           "Please choose another, or reinstall that file. |"));
+}
+
+// The main window's check: no word of the list lies in the chosen chapters.
+TEST_F(QuizTest, AnEmptyChapterRangeIsSaidAndSaved) {
+    writeList({{3, "a", {{"x"}}}, {5, "b", {{"y"}}}});
+    prefs.VocabChaptStart = prefs.VocabChaptEnd = 4;
+    EXPECT_EQ(startDrill({0.5}), nullptr);
+    EXPECT_EQ(messages.back(),
+              (Message{"There are no vocabulary words in the selected chapter.", MsgIcon::Stop}));
+    EXPECT_TRUE(main->isVisible());
+    LexivoPrefFile saved;
+    ReadPrefsFile(path("Users/Maria/Prefs.lxp"), saved);
+    EXPECT_EQ(saved.VocabChaptStart, 4);
 }
 
 } // namespace
