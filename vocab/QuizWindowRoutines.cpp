@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,6 +57,7 @@ QuizWindow::QuizWindow(QWidget* mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     buildMenus();
     buildControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the drill's surface has one size
 }
 
 void QuizWindow::Form_Load() {

@@ -1,4 +1,5 @@
 #include "QuizFixture.h"
+#include "vocab/SaveWin.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,6 +64,7 @@ TEST_F(QuizTest, Pictures) {
     answerWith("*)aqh=nai");
     QTest::keyClicks(find<QLineEdit>("UserField"), "poreu/omai");
     quiz->grab().save(target + "/quiz_english6.png");
+    SaveWin(quiz).grab().save(target + "/savewin.png");
 }
 
 TEST_F(QuizTest, AnItemEachWay) {
