@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "vocab/SaveWin.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,9 @@ TEST_F(QuizTest, AnItemEachWay) {
                   .join("|"),
               " 2 items out of  2.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  1|"
               "Item's Score:  0");
+    click(quiz, "BetaButton");
+    EXPECT_EQ(find<QPushButton>("BetaButton")->text(), "Hide Beta-Code Template");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
     answerWith("I loose");
     answerWith("release");
     EXPECT_EQ(answer(0)->text() + "|" + answer(1)->text(), "I loose|release");
@@ -120,6 +124,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     pressEnter();
     EXPECT_EQ(quizWindow(), nullptr);
     EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(BetaCodeWin::Loaded(), nullptr); // the chart goes with the drill
     EXPECT_FALSE(std::filesystem::exists(path("Users/Maria/Athenaze.lxs")));
 }
 
