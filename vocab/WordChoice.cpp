@@ -1,0 +1,46 @@
+#include "vocab/WordChoice.h"
+
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The whole part of (n x a random value + 1): 1..n. A value just below 1 can round n x value up
+// to n itself, which would be n + 1.
+int roll(int n) {
+    return std::min(int(std::floor(n * Rnd() + 1)), n);
+}
+
+} // namespace
+
+bool PickLanguage(int percentActive) {
+    Randomize();
+    return roll(100) <= percentActive;
+}
+
+int ChooseNextWord(const WordTable& table, int review, int reinforcement) {
+    Randomize();
+    const std::vector<int>& words = table.DrillWords;
+    const int n = int(words.size());
+    if (n == 0)
+        return NoLink;
+    const int candidates = n / 5 >= 3 ? 5 : 2;
+    const bool reviewChoice = roll(100) <= review;
+    const double threshold = 3.0 * reinforcement;
+
+    auto draw = [&] { return words[std::size_t(roll(n) - 1)]; };
+    auto score = [&](int word) { return table.Records[std::size_t(word)].Score; };
+
+    int winner = NoLink;
+    for (int c = 0; c < candidates; ++c) {
+        int candidate = draw();
+        if (!reviewChoice)
+            for (int tries = 1; tries < 25 && score(candidate) > threshold; ++tries)
+                candidate = draw();
+        if (winner == NoLink || score(candidate) < score(winner))
+            winner = candidate;
+    }
+    return winner;
+}
