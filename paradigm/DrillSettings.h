@@ -29,6 +29,8 @@ struct OptionGroup {
     const char* word; // named in the missing-choice message and the hint
     int position;     // 0-based character of the code
     std::vector<OptionButton> buttons;
+    // Place in the window's grid of frames; the word list's frame stands in column 0.
+    int row, column, rowSpan;
 };
 
 struct DrillSettings {
@@ -81,3 +83,9 @@ struct DrillSettings {
 
 extern const DrillSettings VerbDrill;
 extern const DrillSettings NounDrill;
+
+// The button of a group that a digit of a code selects ("N/A" buttons are never selected so),
+// or null.
+const OptionButton* ButtonOfDigit(const OptionGroup& group, char digit);
+// The group in the frame of that name.
+const OptionGroup& GroupInFrame(const DrillSettings& drill, const char* frame);
