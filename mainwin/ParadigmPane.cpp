@@ -1,6 +1,7 @@
 #include "mainwin/ParadigmPane.h"
 
 #include "app/MyApp.h"
+#include "widgets/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/EndProgram.h"
@@ -9,7 +10,6 @@
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/Text.h"
-#include "widgets/Controls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
