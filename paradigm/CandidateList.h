@@ -34,6 +34,8 @@ public:
 
     // The position of the first entry with this code, or -1.
     int Find(const std::string& code) const;
+    // Makes the look-up of Find ready, so that no later Find waits for it.
+    void PrepareFind() const;
 
     // Sets an entry's weight, held within the 16-bit range.
     void SetWeight(std::size_t i, int weight);

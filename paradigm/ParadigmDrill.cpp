@@ -24,6 +24,7 @@ void ParadigmDrill::Start() {
     current_ = -1;
     answers_.clear();
     parseMode_ = true;
+    CoolList.PrepareFind();
 }
 
 ParadigmDrill::Next ParadigmDrill::NextItem() {
