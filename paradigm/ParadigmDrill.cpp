@@ -62,13 +62,6 @@ std::string ParadigmDrill::CurrentForm() const {
     return FormOfLine(FormLines, Current().idx);
 }
 
-std::vector<FormEntry> ParadigmDrill::Answers() const {
-    std::vector<FormEntry> entries;
-    for (std::size_t i : answers_)
-        entries.push_back(CoolList[i]);
-    return entries;
-}
-
 void ParadigmDrill::RightAnswer() {
     CoolList.SetWeight(CurrentPosition(), Current().weight + 1);
     ++correct_;

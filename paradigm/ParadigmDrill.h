@@ -51,8 +51,6 @@ public:
     std::size_t CurrentPosition() const { return std::size_t(current_); }
     // The form asked, in the data-file font.
     std::string CurrentForm() const;
-    // The entries of the parsings still open for the form asked, the current one among them.
-    std::vector<FormEntry> Answers() const;
     std::size_t AnswerCount() const { return answers_.size(); }
 
     // Counted before judging.
