@@ -196,7 +196,12 @@ void ParadigmQuizWindow::mnuFileQuit_Click() {
 }
 
 void ParadigmQuizWindow::mnuHelpAbout_Click() {
+    // The pause after a right answer waits while the About box is up, and starts again after.
+    const bool pausing = BlinkTimer->isActive();
+    BlinkTimer->stop();
     ShowSplash(this);
+    if (pausing)
+        BlinkTimer->start();
 }
 
 void ParadigmQuizWindow::mnuHelpHelp_Click() {

@@ -140,6 +140,18 @@ TEST_F(DrillTest, NoTickOfThePauseRunsBehindTheSummaryOrAfterTheWindow) {
     }
 }
 
+TEST_F(DrillTest, ThePauseWaitsWhileTheAboutBoxIsUp) {
+    startProgram();
+    SetRandomScript(draws(0.99, 0.1)); // lu/w
+    begin(1, "1");
+    parse(-1, {"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
+    SetSplashInterval(1500);
+    child<QAction>(drill, "mnuHelpAbout")->trigger();
+    EXPECT_TRUE(messages.empty());
+    pause();
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 TEST_F(DrillTest, AHowManyOfNoneOrBelowEndsTheDrillAtOnce) {
     startProgram();
     for (const char* howMany : {"", "0", "-3"}) {
