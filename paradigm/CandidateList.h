@@ -13,7 +13,6 @@ struct FormEntry {
 
     // "code idx weight", the numbers without a leading blank.
     std::string Text() const;
-    bool operator==(const FormEntry&) const = default;
 };
 
 // A drill's candidate forms in paradigm-file order. Weights change only through SetWeight, on

@@ -19,8 +19,6 @@ class ParadigmDrill {
 public:
     explicit ParadigmDrill(const DrillSettings& settings) : settings_(settings) {}
 
-    const DrillSettings& Settings() const { return settings_; }
-
     // Set by the main window before a drill.
     bool AccentsCount = false;
     bool BreathingsCount = true; // changed only by the drill window's own box
@@ -75,8 +73,6 @@ public:
     int Score() const { return score_; }
     int GiveUps() const { return giveUps_; }
     int CorrectCount() const { return correct_; }
-    int Attempts() const { return attempts_; }
-    int InitialCount() const { return initialCount_; }
     // Items presented so far.
     int Done() const { return initialCount_ - HowManyInDrill; }
 
