@@ -56,3 +56,11 @@ void NounPane::SetDefaultNounPrefs() {
 void NounPane::SaveNounPrefs(const std::string& words, bool duals, bool vocatives) {
     SavePrefsFile("NounPrefs.lxp", {{words}, {duals, vocatives}});
 }
+
+bool NounPane::Duals() const {
+    return dualBox_->isChecked();
+}
+
+bool NounPane::Vocatives() const {
+    return vocativeBox_->isChecked();
+}

@@ -58,6 +58,8 @@ void WelcomeWin::buildMenus() {
 
     connect(mnuFileQuit, &QAction::triggered, this, &WelcomeWin::mnuFileQuit_Click);
     connect(mnuDrillsVocab, &QAction::triggered, this, &WelcomeWin::StartVocabDrill);
+    connect(mnuDrillsVerb, &QAction::triggered, this, &WelcomeWin::VerbBeginButton_Click);
+    connect(mnuDrillsNoun, &QAction::triggered, this, &WelcomeWin::NounBeginButton_Click);
     connect(mnuDrillDefault, &QAction::triggered, this, &WelcomeWin::mnuDrillDefault_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &WelcomeWin::mnuHelpAbout_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &WelcomeWin::mnuHelpHelp_Click);
@@ -173,6 +175,10 @@ void WelcomeWin::buildControls() {
     connect(Command1, &QPushButton::clicked, this, &WelcomeWin::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &WelcomeWin::Command3_Click);
     connect(vocabPane_->BeginButton(), &QPushButton::clicked, this, &WelcomeWin::StartVocabDrill);
+    connect(verbPane_->BeginButton(), &QPushButton::clicked, this,
+            &WelcomeWin::VerbBeginButton_Click);
+    connect(nounPane_->BeginButton(), &QPushButton::clicked, this,
+            &WelcomeWin::NounBeginButton_Click);
     connect(vocabPane_->DefaultButton(), &QPushButton::clicked, this, &WelcomeWin::SetDefaultPrefs);
 }
 

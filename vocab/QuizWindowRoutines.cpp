@@ -51,7 +51,7 @@ void QuizWindow::StartDrill(QWidget* mainWindow) {
 }
 
 QuizWindow::QuizWindow(QWidget* mainWindow)
-    : mainWindow_(mainWindow), drill_(DrillSettingsFrom(Prefs)) {
+    : mainWindow_(mainWindow), drill_(VocabSettingsFrom(Prefs)) {
     setObjectName(QStringLiteral("QuizWindow"));
     setWindowTitle(QStringLiteral("Lexivo Vocabulary Drill"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -79,7 +79,7 @@ void QuizWindow::Form_Load() {
 }
 
 int QuizWindow::LoadVocabFile() {
-    const DrillSettings& s = drill_.Settings;
+    const VocabSettings& s = drill_.Settings;
     ProgDialog* progress = nullptr;
     drill_.Table = ReadVocabListOrEnd(
         DataFolder + PathSeparator + s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
@@ -144,7 +144,7 @@ void QuizWindow::UpdateStatus() {
 }
 
 void QuizWindow::SetDirectionFonts() {
-    const DrillSettings& s = drill_.Settings;
+    const VocabSettings& s = drill_.Settings;
     const bool toGreek = drill_.ToGreek;
     QuizField->setFont(toGreek ? fontOf(s.EnglishFont, 14) : fontOf(s.GreekFont, 20));
     UserField->setFont(fontOf(s.EnglishFont, 11));

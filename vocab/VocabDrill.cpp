@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-DrillSettings DrillSettingsFrom(const LexivoPrefFile& prefs) {
-    DrillSettings s;
+VocabSettings VocabSettingsFrom(const LexivoPrefFile& prefs) {
+    VocabSettings s;
     s.Iterations = prefs.Iterations;
     s.PercentActive = prefs.PercentActive;
     s.Reinforcement = prefs.Reinforcement;
@@ -25,7 +25,7 @@ DrillSettings DrillSettingsFrom(const LexivoPrefFile& prefs) {
     return s;
 }
 
-VocabDrill::VocabDrill(DrillSettings settings)
+VocabDrill::VocabDrill(VocabSettings settings)
     : Settings(std::move(settings)), ItemsToGo(Settings.Iterations + 1) {}
 
 bool VocabDrill::NextItem(int reinforcement) {

@@ -10,7 +10,7 @@
 struct LexivoPrefFile;
 
 // The settings a vocabulary drill copies from the preferences when it starts.
-struct DrillSettings {
+struct VocabSettings {
     int Iterations = 0;
     int PercentActive = 0;
     int Reinforcement = 0; // copied, but word choice reads the live preference
@@ -23,7 +23,7 @@ struct DrillSettings {
     bool CountAccents = false;
 };
 
-DrillSettings DrillSettingsFrom(const LexivoPrefFile& prefs);
+VocabSettings VocabSettingsFrom(const LexivoPrefFile& prefs);
 
 // How judging leaves a slot's rectangle.
 enum class SlotFill { None, Right, Wrong };
@@ -49,7 +49,7 @@ enum class EnterAction {
 // The state of one vocabulary drill and its item flow, without any window.
 class VocabDrill {
 public:
-    explicit VocabDrill(DrillSettings settings);
+    explicit VocabDrill(VocabSettings settings);
 
     // Starts the next item: counts it, and unless the drill is over clears the slots, picks the
     // direction and the word and builds the question. False when the drill is over. Draws, in
@@ -79,7 +79,7 @@ public:
     std::string ChapterText() const;
     std::string ItemScoreText() const;
 
-    DrillSettings Settings;
+    VocabSettings Settings;
     WordTable Table;
 
     int ItemsToGo = 0;

@@ -26,7 +26,7 @@ protected:
     }
     // A drill over the chapters start..end with every choice a review choice.
     VocabDrill drill(const std::vector<TestWord>& words, int start, int end, int percentActive) {
-        DrillSettings settings;
+        VocabSettings settings;
         settings.Iterations = 5;
         settings.VocabChaptStart = start;
         settings.VocabChaptEnd = end;
@@ -175,7 +175,7 @@ TEST_F(DrillLogicTest, NoItemAsksForMoreThanSixSlots) {
 
 // Iterations of 0 or below end the drill at once: see the drill window's tests.
 TEST_F(DrillLogicTest, CountersHoldAtTheirLargest) {
-    DrillSettings settings;
+    VocabSettings settings;
     settings.Iterations = 32767;
     VocabDrill most(settings);
     most.Table = scored(1, {});

@@ -1,0 +1,43 @@
+#include "paradigm/CandidateList.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+std::string FormEntry::Text() const {
+    return code + ' ' + std::to_string(idx) + ' ' + std::to_string(weight);
+}
+
+std::string CandidateList::Text() const {
+    std::string text;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (i > 0)
+            text += '\r';
+        text += entries_[i].Text();
+    }
+    return text;
+}
+
+void CandidateList::Append(FormEntry entry) {
+    if (!firstOfCode_.empty())
+        firstOfCode_.emplace(entry.code, int(entries_.size()));
+    entries_.push_back(std::move(entry));
+}
+
+void CandidateList::PrepareFind() const {
+    if (firstOfCode_.empty()) {
+        for (std::size_t i = 0; i < entries_.size(); ++i)
+            firstOfCode_.emplace(entries_[i].code, int(i));
+    }
+}
+
+int CandidateList::Find(const std::string& code) const {
+    PrepareFind();
+    const auto found = firstOfCode_.find(code);
+    return found == firstOfCode_.end() ? -1 : found->second;
+}
+
+void CandidateList::SetWeight(std::size_t i, int weight) {
+    entries_[i].weight = std::clamp(weight, int(std::numeric_limits<std::int16_t>::min()),
+                                    int(std::numeric_limits<std::int16_t>::max()));
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ChoiceSets;
+
+// What tells the verb drill and the noun drill apart: files, codes, captions, option groups,
+// hint words, messages, summary wording and colours. Everything else is one design.
+
+// One option button of a parse group, with the digit it stands for in a form code.
+struct OptionButton {
+    const char* name;
+    const char* caption;
+    char digit;
+    // A label beneath the button that completes or explains its caption (none when null).
+    const char* noteName = nullptr;
+    const char* noteCaption = nullptr;
+    // An "N/A" button: chosen by the user or by a give-up on an infinitive, never by a digit.
+    bool notApplicable = false;
+};
+
+// A group of option buttons in its frame: one digit of the code.
+struct OptionGroup {
+    const char* frame;
+    const char* caption;
+    const char* word; // named in the missing-choice message and the hint
+    int position;     // 0-based character of the code
+    std::vector<OptionButton> buttons;
+    // Place in the window's grid of frames; the word list's frame stands in column 0.
+    int row, column, rowSpan;
+};
+
+struct DrillSettings {
+    const char* windowName;
+    const char* windowCaption;
+
+    // The paradigm file and its index, with what is said when they fail.
+    const char* formFile;
+    const char* indexFile;
+    const char* formMissingMessage;
+    const char* formReadErrorMessage;
+    const char* indexMissingMessage;
+    const char* indexReadErrorMessage;
+    const char* scanCaption; // the progress window's caption while the main window scans
+    // Whether the scan takes a form of this code for the user's choices.
+    bool (*formChosen)(std::string_view code, const ChoiceSets& chosen);
+
+    int codeLength;      // digits of a form code
+    int parseCodeLength; // characters of a code that a parse names
+
+    // The word list and its frame; wordWord names it in messages and hints.
+    const char* wordFrame;
+    const char* wordFrameCaption;
+    const char* wordList;
+    const char* wordWord;
+
+    // The option groups in code order, and the order in which a missing choice is looked for.
+    std::vector<OptionGroup> groups;
+    std::vector<int> missingOrder;
+
+    // A give-up on a form of this mood digit (group moodGroup) selects the "N/A" buttons,
+    // whatever the code holds there. notApplicableMood 0: no such case.
+    char notApplicableMood;
+    int moodGroup;
+
+    const char* parseCaption;    // the mode label in parse mode
+    const char* inflectCaption;  // the mode label while a form is typed
+    std::uint32_t inflectColour; // background of the typed-answer panel, 0xRRGGBB
+
+    const char* summaryFormsEnd; // end of the summary's first line
+
+    // The labels that show the right typed form, hidden when an item closes.
+    std::vector<const char*> correctFormLabels;
+
+    // Menus.
+    const char* drillMenuName;
+    const char* aboutCaption;
+    bool separatorBeforeHelp;
+};
+
+extern const DrillSettings VerbDrill;
+extern const DrillSettings NounDrill;
+
+// The button of a group that a digit of a code selects ("N/A" buttons are never selected so),
+// or null.
+const OptionButton* ButtonOfDigit(const OptionGroup& group, char digit);
+// The group in the frame of that name.
+const OptionGroup& GroupInFrame(const DrillSettings& drill, const char* frame);

@@ -1,0 +1,129 @@
+#include "paradigm/ParadigmDrill.h"
+
+#include "greek/GreekStuff.h"
+#include "paradigm/DrillSettings.h"
+#include "paradigm/ParseMode.h"
+#include "platform/Numbers.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+
+namespace {
+
+// A whole number from 0 to n - 1 drawn from one random number.
+std::size_t draw(std::size_t n) {
+    return std::min(std::size_t(double(n) * Rnd()), n - 1);
+}
+
+} // namespace
+
+void ParadigmDrill::Start() {
+    giveUps_ = correct_ = attempts_ = 0;
+    score_ = 100;
+    initialCount_ = HowManyInDrill;
+    current_ = -1;
+    answers_.clear();
+    parseMode_ = true;
+    CoolList.PrepareFind();
+}
+
+ParadigmDrill::Next ParadigmDrill::NextItem() {
+    if (HowManyInDrill <= 0 || CoolList.empty())
+        return Next::Ended;
+    --HowManyInDrill;
+    if (HasCurrent())
+        return Next::SameForm;
+    DrawItem();
+    return Next::NewForm;
+}
+
+void ParadigmDrill::DrawItem() {
+    Randomize();
+    const int x = int(100 * Rnd()) + 1;
+    parseMode_ = x > PercentActive || !TypedItemsOffered;
+    const std::size_t n = CoolList.size();
+    std::size_t best = draw(n);
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t j = draw(n);
+        if (CoolList[j].weight < CoolList[best].weight)
+            best = j;
+    }
+    current_ = int(best);
+    answers_.assign(1, best);
+    const std::string& code = CoolList[best].code;
+    for (const std::string& partner : Index.Partners(code)) {
+        const int found = CoolList.Find(partner);
+        if (found >= 0)
+            answers_.push_back(std::size_t(found));
+    }
+}
+
+std::string ParadigmDrill::CurrentForm() const {
+    return FormOfLine(FormLines, Current().idx);
+}
+
+void ParadigmDrill::RightAnswer() {
+    CoolList.SetWeight(CurrentPosition(), Current().weight + 1);
+    ++correct_;
+}
+
+void ParadigmDrill::WrongTry() {
+    CoolList.SetWeight(CurrentPosition(), Current().weight - 1);
+}
+
+ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCode) {
+    const auto length = std::size_t(settings_.parseCodeLength);
+    int best = 100;
+    std::size_t nearest = answers_.front();
+    for (std::size_t i : answers_) {
+        const int typos = CountTypos(CoolList[i].code.substr(0, length), parseCode, false, false);
+        if (typos < best) {
+            best = typos;
+            nearest = i;
+        }
+    }
+    current_ = int(nearest);
+    const std::vector<std::string> parts = DifferingParts(settings_, parseCode, Current().code);
+    if (parts.empty()) {
+        RightAnswer();
+        return {true, ""};
+    }
+    WrongTry();
+    return {false, HintText(parts)};
+}
+
+void ParadigmDrill::AdvanceDrill() {
+    if (parseMode_) {
+        const std::string answered = Current().code;
+        std::erase_if(answers_, [&](std::size_t i) { return CoolList[i].code == answered; });
+        current_ = answers_.empty() ? -1 : int(answers_.front());
+    } else {
+        current_ = -1;
+        answers_.clear();
+    }
+    Rescore();
+}
+
+void ParadigmDrill::Rescore() {
+    score_ = DrillScore(Done(), giveUps_, attempts_, correct_);
+}
+
+int DrillScore(int done, int giveUps, int attempts, int correct) {
+    if (done <= 0)
+        return 100;
+    const double wrong = double(attempts) - double(correct);
+    const double ratio = attempts > 0 ? wrong / double(attempts) : 1.0;
+    const double score = ((double(done) - double(giveUps)) - wrong * ratio) / double(done) * 100.0;
+    return score < 0 ? 0 : RoundToInt16(score);
+}
+
+std::string ParadigmDrill::SummaryText() const {
+    const std::string crlf = "\r\n";
+    std::string text =
+        "You were drilled on" + NumberText(Done()) + settings_.summaryFormsEnd + crlf;
+    text += "You got" + NumberText(correct_) + " correct, in" + NumberText(attempts_) +
+            " attempts." + crlf;
+    text += "You gave up on" + NumberText(giveUps_);
+    text += giveUps_ == 1 ? " form." + crlf + crlf : " forms." + crlf;
+    return text + "Your score for this session is" + NumberText(score_) + "%.";
+}

@@ -1,0 +1,207 @@
+// The drill model: item sequence with scripted random numbers, judging, weights, score, summary.
+#include "paradigm/DrillSettings.h"
+#include "paradigm/ParadigmDrill.h"
+#include "paradigm/ParseMode.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string weights(const CandidateList& list) {
+    std::string text;
+    for (const FormEntry& entry : list.entries())
+        text += std::to_string(entry.weight) + " ";
+    return text;
+}
+
+class DrillTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetRandomScript({}); }
+
+    // Candidates A, B, C share one spelling (and a code not drilled); D stands alone.
+    ParadigmDrill verbDrill(int howMany) {
+        ParadigmDrill drill(VerbDrill);
+        drill.CoolList = CandidateList(
+            {{"01111111", 1, 0}, {"01111131", 2, 0}, {"01113111", 3, 0}, {"01211111", 4, 0}});
+        drill.FormLines = {"01111111,lu/w", "01111131,lu/w", "01113111,lu/w", "01211111,lu/sw"};
+        drill.Index.Load({"01211111", "01111111 01111131 01999999 01113111"});
+        drill.HowManyInDrill = howMany;
+        drill.Start();
+        return drill;
+    }
+};
+
+TEST_F(DrillTest, ANewItemDrawsItsModeThenSixCandidatesAndTheLightestWins) {
+    struct Case {
+        const char* name;
+        bool typedOffered;
+        int percentActive;
+        std::vector<double> script;
+        bool parseMode;
+        std::size_t drawn;
+    };
+    const Case cases[] = {
+        {"first lightest of ties", true, 50, {0.5, 0.0, 0.3, 0.9, 0.6, 0.0, 0.0}, true, 1},
+        {"all equal but the last", true, 50, {0.49, 0.6, 0.6, 0.6, 0.6, 0.6, 0.8}, false, 3},
+        {"typed items not offered", false, 100, {0.0, 0.6, 0.6, 0.6, 0.6, 0.6, 0.6}, true, 2},
+        {"percent active 0", true, 0, {0.0, 0.99, 0.0, 0.0, 0.0, 0.0, 0.3}, true, 3},
+    };
+    for (const Case& c : cases) {
+        ParadigmDrill drill(VerbDrill);
+        drill.CoolList = CandidateList({{"a", 1, 0}, {"b", 2, -1}, {"c", 3, 2}, {"d", 4, -1}});
+        drill.TypedItemsOffered = c.typedOffered;
+        drill.PercentActive = c.percentActive;
+        drill.HowManyInDrill = 1;
+        drill.Start();
+        SetRandomScript(c.script);
+        ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::NewForm) << c.name;
+        EXPECT_EQ(drill.ParseMode(), c.parseMode) << c.name;
+        EXPECT_EQ(drill.CurrentPosition(), c.drawn) << c.name;
+        EXPECT_EQ(drill.AnswerCount(), 1u) << c.name;
+        EXPECT_EQ(drill.NextItem(), ParadigmDrill::Next::Ended) << c.name;
+    }
+}
+
+TEST_F(DrillTest, AFormSharedByThreeParsingsIsAskedUntilEachIsAnswered) {
+    ParadigmDrill drill = verbDrill(4);
+    SetRandomScript({0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::NewForm);
+    EXPECT_EQ(drill.CurrentForm(), "lu/w");
+    EXPECT_EQ(PossiblesText(drill.AnswerCount()),
+              "Based on the forms you have chosen, there are  3 remaining answers.");
+
+    // A parse of another open parsing is right for that one; the drawn one stays open.
+    drill.CountAttempt();
+    EXPECT_TRUE(drill.CheckParse("0111113").right);
+    EXPECT_EQ(weights(drill.CoolList), "0 1 0 0 ");
+    drill.AdvanceDrill();
+    EXPECT_EQ(drill.Score(), 100);
+
+    ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::SameForm);
+    EXPECT_EQ(drill.HowManyInDrill, 2);
+    EXPECT_EQ(drill.Current().code, "01111111");
+    EXPECT_EQ(PossiblesText(drill.AnswerCount()),
+              "Based on the forms you have chosen, there are  2 remaining answers.");
+    // Every weight change lands on the entry judged: two wrong tries and a right answer.
+    for (const char* parse : {"0111112", "0121111", "0111111"})
+        drill.CountAttempt(), drill.CheckParse(parse);
+    EXPECT_EQ(weights(drill.CoolList), "-1 1 0 0 ");
+    drill.AdvanceDrill();
+
+    ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::SameForm);
+    EXPECT_EQ(drill.Current().code, "01113111");
+    EXPECT_EQ(PossiblesText(drill.AnswerCount()),
+              "Based on the forms you have chosen, there is 1 remaining answer.");
+    drill.CountGiveUp();
+    drill.AdvanceDrill();
+    EXPECT_EQ(drill.Score(), 33); // (3 - 1 give-up - 2 wrong x 2/4) / 3
+
+    SetRandomScript({0.0, 0.8, 0.8, 0.8, 0.8, 0.8, 0.8});
+    ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::NewForm);
+    EXPECT_EQ(drill.Current().code, "01211111");
+    EXPECT_EQ(drill.NextItem(), ParadigmDrill::Next::Ended);
+    EXPECT_EQ(drill.SummaryText(), "You were drilled on 4 verb forms.\r\n"
+                                   "You got 2 correct, in 4 attempts.\r\n"
+                                   "You gave up on 1 form.\r\n\r\n"
+                                   "Your score for this session is 33%.");
+}
+
+TEST_F(DrillTest, AWrongParseIsJudgedAgainstTheNearestOpenParsing) {
+    ParadigmDrill drill = verbDrill(1);
+    SetRandomScript({0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    drill.NextItem();
+    // Nearest to 0121311 is 01113111 (one typing error): its hint and its weight.
+    const ParadigmDrill::ParseVerdict verdict = drill.CheckParse("0121311");
+    EXPECT_FALSE(verdict.right);
+    EXPECT_EQ(verdict.hint, "Select a different Voice and try again.");
+    EXPECT_EQ(weights(drill.CoolList), "0 0 -1 0 ");
+    // Equally near all three: the first in the answers.
+    EXPECT_EQ(drill.CheckParse("0111112").hint, "Select a different Number and try again.");
+    EXPECT_EQ(weights(drill.CoolList), "-1 0 -1 0 ");
+}
+
+TEST(DrillScore, GiveUpsCostAnItemAndWrongTriesTheirSquareOverAttempts) {
+    struct Case {
+        int done, giveUps, attempts, correct, score;
+    };
+    const Case cases[] = {
+        {5, 1, 6, 4, 67},   {8, 1, 0, 0, 88},
+        {10, 1, 12, 9, 82}, {3, 0, 30, 1, 0},
+        {1, 0, 1, 1, 100},  {2, 0, 0, 0, 100},
+        {4, 4, 0, 0, 0},    {0, 0, 0, 0, 100},
+        {8, 0, 8, 7, 98},   {40000, 1, 40000, 39999, 100},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DrillScore(c.done, c.giveUps, c.attempts, c.correct), c.score)
+            << c.done << " " << c.giveUps << " " << c.attempts << " " << c.correct;
+}
+
+TEST(ParseTexts, HintsNameOneToFourDifferingParts) {
+    struct Case {
+        const char* parse;
+        const char* target;
+        const char* hint;
+    };
+    const Case cases[] = {
+        {"0111111", "01111111", "Select a different  and try again."},
+        {"0121311", "01111111", "Select a different Voice and Mood and try again."},
+        {"0213113", "01111111", "Select a different Verb, Tense, and Number and try again."},
+        {"0223211", "01111111", "Select a different Verb, Voice, Tense, and Mood and try again."},
+        {"0111112", "01111111", "Select a different Number and try again."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HintText(DifferingParts(VerbDrill, c.parse, c.target)), c.hint) << c.parse;
+    EXPECT_EQ(HintText(DifferingParts(NounDrill, "011534", "011531")),
+              "Select a different Number and try again.");
+}
+
+TEST(ParseTexts, TheLastMissingChoiceIsNamedAndTheWordListAlways) {
+    struct Case {
+        const DrillSettings& drill;
+        const char* word;
+        std::vector<char> digits;
+        const char* code;
+        const char* missing;
+    };
+    const Case cases[] = {
+        {VerbDrill, "", {0, 0, 0, 0, 0}, "", "Verb"},
+        {VerbDrill, "03 name", {'1', '2', 0, '1', 0}, "", "Number"},
+        {VerbDrill, "03 name", {0, '2', 0, '1', '1'}, "", "Voice"},
+        {VerbDrill, "03 name", {0, '2', '1', '1', '1'}, "", "Voice"},
+        {VerbDrill, "03 name", {'1', 0, '1', '1', '1'}, "", "Tense"},
+        {VerbDrill, "03 name", {'1', '2', '5', '0', '0'}, "0312500", ""},
+        {NounDrill, "12 x", {'1', 0, 0, '3'}, "", "Gender"},
+        {NounDrill, "12 x", {'1', '5', '4', '3'}, "121543", ""},
+    };
+    for (const Case& c : cases) {
+        std::string missing;
+        EXPECT_EQ(ParseCodeOf(c.drill, c.word, c.digits, missing), c.code) << c.missing;
+        EXPECT_EQ(missing, c.missing);
+    }
+    EXPECT_EQ(MissingChoiceMessage("Word"), "You must select a Word.");
+}
+
+TEST(ParseTexts, AGiveUpShowsTheCodesButtonsAndNAForAnInfinitive) {
+    EXPECT_EQ(GiveUpDigits(VerbDrill, "01245311"), (std::vector<char>{'2', '4', '5', '0', '0'}));
+    EXPECT_EQ(GiveUpDigits(VerbDrill, "01116001"), (std::vector<char>{'1', '1', '6', 0, 0}));
+    EXPECT_EQ(GiveUpDigits(VerbDrill, "01116131"), (std::vector<char>{'1', '1', '6', '1', '3'}));
+    EXPECT_EQ(GiveUpDigits(NounDrill, "013452"), (std::vector<char>{'3', '4', '5', '2'}));
+    EXPECT_EQ(GiveUpDigits(NounDrill, "019962"), (std::vector<char>{0, 0, 0, '2'}));
+}
+
+TEST(CandidateListWeights, OnlyTheEntryChangesAndWeightsStayWithin16Bits) {
+    CandidateList list({{"01111111", 1, 0}, {"01111121", 20, 0}, {"02111111", 32766, 0}});
+    const std::pair<std::size_t, int> changes[] = {{0, 10}, {1, 100}, {2, -1}, {1, 0}};
+    for (auto [at, weight] : changes)
+        list.SetWeight(at, weight);
+    EXPECT_EQ(list.Text(), "01111111 1 10\r01111121 20 0\r02111111 32766 -1");
+    list.SetWeight(0, 40000);
+    list.SetWeight(2, -40000);
+    EXPECT_EQ(weights(list), "32767 0 -32768 ");
+    EXPECT_EQ(list.Find("02111111"), 2);
+    EXPECT_EQ(list.Find("0211111"), -1);
+    EXPECT_EQ(CandidateList({{"011111", 7, 0}}).Text(), "011111 7 0");
+}
+
+} // namespace
