@@ -1,7 +1,7 @@
 #include "mainwin/NounPane.h"
 
-#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
+#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -55,4 +55,12 @@ void NounPane::SetDefaultNounPrefs() {
 
 void NounPane::SaveNounPrefs(const std::string& words, bool duals, bool vocatives) {
     SavePrefsFile("NounPrefs.lxp", {{words}, {duals, vocatives}});
+}
+
+bool NounPane::Duals() const {
+    return dualBox_->isChecked();
+}
+
+bool NounPane::Vocatives() const {
+    return vocativeBox_->isChecked();
 }

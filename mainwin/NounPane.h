@@ -21,6 +21,9 @@ public:
     // Writes NounPrefs.lxp; words is a code list.
     void SaveNounPrefs(const std::string& words, bool duals, bool vocatives);
 
+    bool Duals() const;
+    bool Vocatives() const;
+
 private:
     void ApplyPrefs(const ParadigmPrefs& prefs) override;
     void ApplyDefaultPrefs() override { SetDefaultNounPrefs(); }

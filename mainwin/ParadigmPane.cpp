@@ -1,7 +1,6 @@
 #include "mainwin/ParadigmPane.h"
 
 #include "app/MyApp.h"
-#include "widgets/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/EndProgram.h"
@@ -10,6 +9,7 @@
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/Text.h"
+#include "widgets/Controls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,6 +95,16 @@ void ParadigmPane::LoadList(const ParadigmListFile& file) {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+}
+
+std::vector<std::pair<int, std::string>> ParadigmPane::CheckedItems() const {
+    std::vector<std::pair<int, std::string>> items;
+    for (int i = 0; i < listBox_->count(); ++i) {
+        const QListWidgetItem* item = listBox_->item(i);
+        if (item->checkState() == Qt::Checked)
+            items.emplace_back(i + 1, item->data(Qt::UserRole).toByteArray().toStdString());
+    }
+    return items;
 }
 
 void ParadigmPane::UncheckAllItems() {

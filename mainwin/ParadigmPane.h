@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct ParadigmPrefs;
 class QGroupBox;
@@ -39,6 +41,10 @@ class ParadigmPane : public QWidget {
 public:
     // The "Begin Drill" button; the main window makes it the default button while the pane shows.
     QPushButton* BeginButton() const { return beginButton_; }
+
+    // The checked items in list order: each its 1-based position and its name in the display
+    // font.
+    std::vector<std::pair<int, std::string>> CheckedItems() const;
 
 protected:
     ParadigmPane(QWidget* parent, const ParadigmPaneNames& names);

@@ -1,8 +1,8 @@
 #include "mainwin/VerbPane.h"
 
-#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/Numbers.h"
+#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -111,6 +111,37 @@ void VerbPane::SetGroup(char group, const std::string& codeList) {
                 boxes_[i]->setChecked(true);
         }
     }
+}
+
+std::string VerbPane::CodeList(char group) const {
+    std::string list;
+    for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
+        if (verbBoxes[i].group == group && boxes_[i]->isChecked())
+            list += std::to_string(verbBoxes[i].code) + ",";
+    }
+    if (!list.empty())
+        list.pop_back();
+    return list;
+}
+
+std::string VerbPane::Voices() const {
+    return CodeList(Voice);
+}
+
+std::string VerbPane::Tenses() const {
+    return CodeList(Tense);
+}
+
+std::string VerbPane::Moods() const {
+    return CodeList(Mood);
+}
+
+bool VerbPane::Duals() const {
+    return boxes_[dualBox]->isChecked();
+}
+
+bool VerbPane::ThirdPersonImperatives() const {
+    return boxes_[thirdPersImpBox]->isChecked();
 }
 
 void VerbPane::SetDefaultVerbPrefs() {

@@ -24,7 +24,15 @@ public:
                        const std::string& tenses, const std::string& moods, bool duals,
                        bool thirdPersonImperatives);
 
+    // The checked boxes of each group as code lists, and the two options.
+    std::string Voices() const;
+    std::string Tenses() const;
+    std::string Moods() const;
+    bool Duals() const;
+    bool ThirdPersonImperatives() const;
+
 private:
+    std::string CodeList(char group) const;
     void ApplyPrefs(const ParadigmPrefs& prefs) override;
     void ApplyDefaultPrefs() override { SetDefaultVerbPrefs(); }
     // Checks the boxes of one group whose codes the code list holds, unchecks the others.

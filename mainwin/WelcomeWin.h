@@ -4,7 +4,12 @@
 #include <string>
 #include <vector>
 
+class CandidateList;
 class NounPane;
+class ParadigmPane;
+class ParadigmQuizWindow;
+struct DrillSettings;
+struct FormChoices;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -57,6 +62,22 @@ private:
     void SetDefaultPrefs();
     void ApplyPrefs();
     void SavePrefs();
+
+    // Paradigm drills: checking the choices, the candidate scans and the start.
+    void VerbBeginButton_Click();
+    void NounBeginButton_Click();
+    bool CheckVerbChoices();
+    bool CheckNounChoices();
+    void SetVerbDrillOptions(const std::string& tenses, const std::string& moods,
+                             const std::string& voices, bool duals);
+    void SetNounDrillOptions(bool duals, bool vocatives);
+    CandidateList CollectValidVerbForms(const std::string& verbs, const std::string& voices,
+                                        const std::string& tenses, const std::string& moods,
+                                        bool duals, bool thirdPersonImperatives);
+    CandidateList CollectValidNounForms(const std::string& words, bool duals, bool vocatives);
+    void StartVerbDrill();
+    void StartNounDrill();
+    void StartDrill(ParadigmQuizWindow& window);
 
     // Handlers of the common settings, buttons and menus.
     void Accents_Click(int state);

@@ -2,6 +2,9 @@
 
 #include "paradigm/CandidateScan.h"
 
+#include <cstring>
+#include <stdexcept>
+
 const DrillSettings VerbDrill{
     "VerbQuizWindow",
     "Lexivo Verb Drill",
@@ -24,7 +27,10 @@ const DrillSettings VerbDrill{
          "Voice",
          "Voice",
          2,
-         {{"ActiveBut", "Active", '1'}, {"MidBut", "Middle", '2'}, {"PassBut", "Passive", '3'}}},
+         {{"ActiveBut", "Active", '1'}, {"MidBut", "Middle", '2'}, {"PassBut", "Passive", '3'}},
+         1,
+         1,
+         1},
         {"TenseFrame",
          "Tense",
          "Tense",
@@ -38,7 +44,10 @@ const DrillSettings VerbDrill{
           {"SecondPerfBut", "2nd Perf.", '7'},
           {"FirstPlupBut", "1st Pluperf.", '8'},
           {"SecondPlupBut", "2nd Pluperf.", '9'},
-          {"FutPerfBut", "Fut. Perf.", '0'}}},
+          {"FutPerfBut", "Fut. Perf.", '0'}},
+         0,
+         2,
+         2},
         {"MoodFrame",
          "Mood",
          "Mood",
@@ -48,7 +57,10 @@ const DrillSettings VerbDrill{
           {"SubjBut", "Subjunctive", '3'},
           {"OptBut", "Optative", '4'},
           {"InfBut", "Infinitive", '5'},
-          {"PartBut", "Participle", '6'}}},
+          {"PartBut", "Participle", '6'}},
+         0,
+         1,
+         1},
         {"PersonFrame",
          "Person",
          "Person",
@@ -56,7 +68,10 @@ const DrillSettings VerbDrill{
          {{"FirstPersBut", "1st Person", '1', "Label11", "(or \"Masc.\")"},
           {"SecondPersBut", "2nd Person", '2', "Label12", "(or \"Fem.\")"},
           {"ThirdPersBut", "3rd Person", '3', "Label13", "(or \"Neut.\")"},
-          {"PersNABut", "N/A", '0', nullptr, nullptr, true}}},
+          {"PersNABut", "N/A", '0', nullptr, nullptr, true}},
+         0,
+         3,
+         1},
         {"NumberFrame",
          "Number",
          "Number",
@@ -64,7 +79,10 @@ const DrillSettings VerbDrill{
          {{"SingBut", "Singular", '1'},
           {"DualBut", "Dual", '2'},
           {"PlBut", "Plural", '3'},
-          {"NumberNABut", "N/A", '0', nullptr, nullptr, true}}},
+          {"NumberNABut", "N/A", '0', nullptr, nullptr, true}},
+         1,
+         3,
+         1},
     },
     {2, 0, 1, 3, 4},
     '5',
@@ -127,7 +145,10 @@ const DrillSettings NounDrill{
          2,
          {{"NounBut", "Noun", '1'},
           {"PronounBut", "Pronoun", '2'},
-          {"AdjectiveBut", "Adjective or", '3', "Label6", "Participle"}}},
+          {"AdjectiveBut", "Adjective or", '3', "Label6", "Participle"}},
+         0,
+         1,
+         1},
         {"CaseFrame",
          "Case",
          "Case",
@@ -136,7 +157,10 @@ const DrillSettings NounDrill{
           {"GenitiveBut", "Genitive", '2'},
           {"DativeBut", "Dative", '3'},
           {"AccusativeBut", "Accusative", '4'},
-          {"VocativeBut", "Vocative", '5'}}},
+          {"VocativeBut", "Vocative", '5'}},
+         0,
+         2,
+         2},
         {"GenderFrame",
          "Gender",
          "Gender",
@@ -145,12 +169,18 @@ const DrillSettings NounDrill{
           {"FeminineBut", "Feminine", '2'},
           {"NeuterBut", "Neuter", '3'},
           {"MascFemBut", "Masc./Fem.", '4'},
-          {"MFNBut", "M/F/N", '5'}}},
+          {"MFNBut", "M/F/N", '5'}},
+         0,
+         3,
+         2},
         {"NumberFrame",
          "Number",
          "Number",
          5,
-         {{"SingularBut", "Singular", '1'}, {"DualBut", "Dual", '2'}, {"PlBut", "Plural", '3'}}},
+         {{"SingularBut", "Singular", '1'}, {"DualBut", "Dual", '2'}, {"PlBut", "Plural", '3'}},
+         1,
+         1,
+         1},
     },
     {0, 1, 2, 3},
     0,
@@ -177,3 +207,17 @@ const DrillSettings NounDrill{
     {"NounFrame", "TypeFrame", "GenderFrame", "NumberFrame", "CaseFrame", "VerbForParsingField",
      "Label4", "PossiblesField", "CorrectParseField"},
 };
+
+const OptionButton* ButtonOfDigit(const OptionGroup& group, char digit) {
+    for (const OptionButton& button : group.buttons)
+        if (button.digit == digit && !button.notApplicable)
+            return &button;
+    return nullptr;
+}
+
+const OptionGroup& GroupInFrame(const DrillSettings& drill, const char* frame) {
+    for (const OptionGroup& group : drill.groups)
+        if (std::strcmp(group.frame, frame) == 0)
+            return group;
+    throw std::logic_error(std::string("no option group in ") + frame);
+}

@@ -30,6 +30,8 @@ struct OptionGroup {
     const char* word; // named in the missing-choice message and the hint
     int position;     // 0-based character of the code
     std::vector<OptionButton> buttons;
+    // Place in the window's grid of frames; the word list's frame stands in column 0.
+    int row, column, rowSpan;
 };
 
 // A label of the typed-answer panel that names one part of the parsing asked for: the word of
@@ -105,3 +107,9 @@ struct DrillSettings {
 
 extern const DrillSettings VerbDrill;
 extern const DrillSettings NounDrill;
+
+// The button of a group that a digit of a code selects ("N/A" buttons are never selected so),
+// or null.
+const OptionButton* ButtonOfDigit(const OptionGroup& group, char digit);
+// The group in the frame of that name.
+const OptionGroup& GroupInFrame(const DrillSettings& drill, const char* frame);

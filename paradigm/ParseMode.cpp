@@ -7,14 +7,6 @@
 
 namespace {
 
-// The button a digit of a code selects, or null.
-const OptionButton* buttonOf(const OptionGroup& group, char digit) {
-    for (const OptionButton& button : group.buttons)
-        if (button.digit == digit && !button.notApplicable)
-            return &button;
-    return nullptr;
-}
-
 const OptionButton* notApplicableButton(const OptionGroup& group) {
     for (const OptionButton& button : group.buttons)
         if (button.notApplicable)
@@ -80,7 +72,7 @@ std::vector<char> GiveUpDigits(const DrillSettings& drill, const std::string& co
     for (const OptionGroup& group : drill.groups) {
         const auto at = std::size_t(group.position);
         const char digit = at < code.size() ? code[at] : 0;
-        digits.push_back(buttonOf(group, digit) ? digit : 0);
+        digits.push_back(ButtonOfDigit(group, digit) ? digit : 0);
     }
     if (drill.notApplicableMood != 0 &&
         digits[std::size_t(drill.moodGroup)] == drill.notApplicableMood) {

@@ -3,8 +3,6 @@
 #include "MainWinFixture.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QTabBar>
 
 TEST_F(MainWinTest, Pictures) {
@@ -14,13 +12,7 @@ TEST_F(MainWinTest, Pictures) {
     SplashWin().grab().save(target + "/splash.png");
     PickUserWin().grab().save(target + "/users.png");
 
-    const QDir built(QString::fromLocal8Bit(qgetenv("LEXIVO_BUILD_DIR")) + QStringLiteral("/Data"));
-    for (const QString& name : built.entryList(QDir::Files)) {
-        const QString copy = QString::fromStdString(path("Data/" + name.toStdString()));
-        QFile::remove(copy);
-        QFile::copy(built.filePath(name), copy);
-    }
-    SetInstalledFontsForTest(std::nullopt);
+    useBuiltData();
     start();
     window->adjustSize();
     for (int i = 0; i < 3; ++i) {

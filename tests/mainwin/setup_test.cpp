@@ -63,6 +63,9 @@ TEST_F(MainWinTest, WithoutAVocabularyListTheProgramEnds) {
 
 TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     start();
+    // Begin Drill then finds no verb or word chosen: it says so and the main window stays.
+    find<QPushButton>("BevelButton2")->click();
+    find<QPushButton>("BevelButton3")->click();
     const char* panes[] = {"VocabBeginButton", "VerbBeginButton", "NounBeginButton"};
     QSignalSpy vocab(find<QPushButton>(panes[0]), &QPushButton::clicked);
     QSignalSpy verbs(find<QPushButton>(panes[1]), &QPushButton::clicked);

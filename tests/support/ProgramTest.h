@@ -11,6 +11,8 @@
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +90,11 @@ protected:
 
     void TearDown() override {
         delete mainWindow();
+        // The drill windows a test leaves, loaded or closed, go before the next test.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName().endsWith(QStringLiteral("QuizWindow")))
+                top->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         UnloadPickUserWin();
         unsetenv("LEXIVO_TEST_FOLDER");
         SetInstalledFontsForTest(std::nullopt);
@@ -102,12 +109,27 @@ protected:
     }
     std::string read(const std::string& name) const { return TempFolder::read(path(name)); }
 
-    // What the main window needs of Data: two vocabulary lists and small verb and noun lists.
+    // What the main window needs of Data: two vocabulary lists and small paradigm files.
     void makeData() const {
         write("Data/Athenaze.lxv", "0\r\n");
         write("Data/Other.lxv", "0\r\n");
         write("Data/Verbs.lxd", "2\r\n01111111,lu/w\r\n01211111,lu/sw\r\n02111111,pe/mpw\r\n");
         write("Data/NounList.lxd", "2\r\n01 x lo/gos\r\n02 x xw/ra\r\n");
+        write("Data/VerbIndex.lxd", "1\r\n01111111 01111112\r\n");
+        write("Data/Nouns.lxd", "2\r\n011111,lo/gos\r\n021121,xw/ra\r\n");
+        write("Data/NounIndex.lxd", "1\r\n011111 011112\r\n");
+    }
+
+    // The Data folder that the build made, and the installed fonts, in place of the test's own:
+    // for looking at windows as pictures.
+    void useBuiltData() const {
+        const QDir built(QString::fromLocal8Bit(qgetenv("LEXIVO_BUILD_DIR")) + "/Data");
+        for (const QString& name : built.entryList(QDir::Files)) {
+            const QString copy = QString::fromStdString(path("Data/" + name.toStdString()));
+            QFile::remove(copy);
+            QFile::copy(built.filePath(name), copy);
+        }
+        SetInstalledFontsForTest(std::nullopt);
     }
 
     // Starts the program as the user does and returns the main window left open.

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "paradigm/NounQuizWindow.h"
+#include "paradigm/VerbQuizWindow.h"
+#include "platform/Random.h"
+#include "support/ProgramTest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+
+// The program started for Maria with small paradigm files; the drills are begun from the main
+// window as the user begins them.
+class DrillTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        makeData();
+        write("Data/Verbs.lxd", "2\r\n"
+                                "01111111,lu/w\r\n"     // 1 present active indicative 1 sg
+                                "01111131,lu/omen\r\n"  // 2 1 pl
+                                "01115001,lu/ein\r\n"   // 3 infinitive
+                                "01112231,lu/ete\r\n"   // 4 imperative 2 pl
+                                "01111231,lu/ete\r\n"   // 5 indicative 2 pl
+                                "01112331,luo/ntwn\r\n" // 6 imperative 3 pl
+                                "02111111,pe/mpw\r\n");
+        write("Data/VerbIndex.lxd", "1\r\n01111231 01112231\r\n");
+        write("Data/Nouns.lxd", "2\r\n011111,lo/gos\r\n011211,lo/gou\r\n011511,lo/ge\r\n"
+                                "021121,xw/ra\r\n021221,xw/ras\r\n021423,xw/ras\r\n");
+        write("Data/NounIndex.lxd", "1\r\n021221 021423\r\n");
+        write("Data/NounList.lxd", "3\r\n01 x lo/gos\r\n02 x xw/ra\r\n03 x au)to/s\r\n");
+        std::filesystem::create_directories(path("Users/Maria"));
+    }
+
+    void TearDown() override {
+        SetRandomScript({});
+        ProgramTest::TearDown();
+    }
+
+    void startProgram() { main = start(QStringLiteral("Maria")); }
+
+    // Sets How Many? and the verb or noun tab's choices, then clicks Begin Drill.
+    void begin(int tab, const char* howMany) {
+        auto* field = child<QLineEdit>(main, "HowManyField");
+        field->setText(QString::fromLatin1(howMany));
+        child<QTabBar>(main, "MainTab")->setCurrentIndex(tab);
+        click(main, tab == 1 ? "VerbBeginButton" : "NounBeginButton");
+        drill = tab == 1 ? static_cast<ParadigmQuizWindow*>(VerbQuizWindow::Loaded())
+                         : NounQuizWindow::Loaded();
+    }
+
+    void checkBox(const char* name, bool checked = true) {
+        child<QAbstractButton>(main, name)->setChecked(checked);
+    }
+    void checkItems(const char* list, std::initializer_list<int> rows) {
+        auto* box = child<QListWidget>(main, list);
+        for (int i = 0; i < box->count(); ++i)
+            box->item(i)->setCheckState(Qt::Unchecked);
+        for (int row : rows)
+            box->item(row)->setCheckState(Qt::Checked);
+    }
+
+    // Picks the parse: the word list's row (-1 leaves it) and option buttons, then Enter.
+    void parse(int row, std::initializer_list<const char*> buttons) {
+        if (row >= 0)
+            child<QListWidget>(drill, wordList())->item(row)->setSelected(true);
+        for (const char* name : buttons)
+            QTest::mouseClick(child<QRadioButton>(drill, name), Qt::LeftButton);
+        click(drill, "EnterButton");
+    }
+    const char* wordList() const {
+        return drill->objectName() == "VerbQuizWindow" ? "VerbListField" : "NounListField";
+    }
+
+    // The one-second pause after a right answer runs out.
+    void pause() {
+        QPointer<QTimer> timer = drill->findChild<QTimer*>("BlinkTimer");
+        ASSERT_TRUE(timer->isActive());
+        // The tick may end the drill, and the window goes with its timer.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isActive(); }, 3000));
+    }
+
+    QString label(const char* name) const { return child<QLabel>(drill, name)->text(); }
+    // The names of the selected option buttons, in the window's order.
+    std::string selected() const {
+        std::string names;
+        for (QRadioButton* option : drill->findChildren<QRadioButton*>())
+            if (option->isChecked())
+                names += option->objectName().toStdString() + " ";
+        return names;
+    }
+    // The status fields: possible, to go, given up, correct, score.
+    std::string status() const {
+        std::string text;
+        for (const char* field :
+             {"FormsSelectedField", "RemainingField", "GiveUpsField", "CorrectField", "ScoreField"})
+            text += label(field).toStdString() + "|";
+        return text;
+    }
+
+    // Lets the closed drill window go.
+    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    WelcomeWin* main = nullptr;
+    ParadigmQuizWindow* drill = nullptr;
+};
