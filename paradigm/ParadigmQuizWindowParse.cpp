@@ -110,20 +110,3 @@ void ParadigmQuizWindow::SelectWordOf(const std::string& code) {
         }
     }
 }
-
-// The typed-answer panel; until it is built every item is asked in parse mode.
-void ParadigmQuizWindow::ShowInflectLayout() {
-    ActiveOrPassiveTab->setText(QString::fromLatin1(settings_.inflectCaption));
-    ConjugateFrame->show();
-    ConjugateFrame->raise();
-}
-
-void ParadigmQuizWindow::ShowInflectItem() {
-    ShowInflectLayout();
-}
-
-void ParadigmQuizWindow::CheckInflection() {}
-
-void ParadigmQuizWindow::GiveUpInflection() {}
-
-void ParadigmQuizWindow::ClearInflectAnswer() {}
