@@ -85,7 +85,7 @@ protected:
         return text;
     }
 
-    // The words of the typed panel's prompt, top to bottom, and the word asked.
+    // The words of the typed panel's prompt, top to bottom.
     std::string prompt() const {
         std::string text;
         for (const InflectWordLabel& word : drill->Drill().Settings().inflectWords)
@@ -116,10 +116,8 @@ protected:
 
 TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSummary) {
     startProgram();
-    SetRandomScript({});
     SetRandomScript(items({{0.99, 4}, {0.99, 3}, {0.99, 5}, {0.99, 6}, {0.99, 1}, {0.99, 2}}, 7));
     beginTyped(1, 100, true, "6");
-    EXPECT_EQ(label("FormsSelectedField"), " 7");
 
     // A participle, with accents counting: the boxes follow the main window's choice.
     EXPECT_EQ(layout(), "typed");
@@ -129,6 +127,9 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    click(drill, "BetaButton");
+    EXPECT_EQ(child<QPushButton>(drill, "BetaButton")->text(), "Hide Beta-Code Template");
+    field("UserField")->setFocus();
     // Every keystroke shows the Greek of the whole text.
     const std::string typed = "lu/ousa";
     for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -145,6 +146,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     click(drill, "EnterButton");
     EXPECT_EQ(weights(), "0 0 0 0 -2 0 0 ");
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    EXPECT_EQ(field("UserField")->selectedText(), "Sorry, try again.");
     answer(" lu/ ousai ");
     EXPECT_EQ(field("UserField")->text(), "Correct!");
     EXPECT_EQ(field("UserGreekField")->text(), "");
@@ -180,7 +182,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_EQ(weights(), "0 0 0 0 -1 0 -1 ");
     box("BreathingsBut")->click();
     EXPECT_FALSE(drill->Drill().BreathingsCount);
-    answer("i)sthmi");
+    answer("i/)sthmi");
     EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
     pause();
 
@@ -216,94 +218,65 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_TRUE(main->isVisible());
 }
 
-TEST_F(InflectTest, ANounDrillOfTypedItemsJudgesAsItsBoxesSay) {
-    startProgram();
-    SetRandomScript(items({{0.99, 4}, {0.99, 0}, {0.99, 2}}, 6));
-    beginTyped(2, 100, false, "3");
-    EXPECT_EQ(label("FormsSelectedField"), " 6");
-
-    // Accents not important: the accents box is ticked before the first item.
-    EXPECT_EQ(layout(), "typed");
-    EXPECT_EQ(prompt(), "Feminine|Genitive|Singular|");
-    EXPECT_EQ(label("DeclWordField"), greek("cwvra"));
-    EXPECT_TRUE(box("ConjAccentsBut")->isChecked());
-    EXPECT_TRUE(box("BreathingsBut")->isEnabled());
-    answer("xwras");
-    EXPECT_EQ(weights(), "0 0 0 0 1 0 ");
-    pause();
-
-    // The capital marker is a mark: it counts with breathings, not without.
-    EXPECT_EQ(prompt(), "Masculine|Nominative|Singular|");
-    answer("*lo/gos");
-    EXPECT_EQ(weights(), "-1 0 0 0 1 0 ");
-    box("BreathingsBut")->click();
-    answer("*lo/gos");
-    EXPECT_EQ(weights(), "0 0 0 0 1 0 ");
-    pause();
-
-    EXPECT_EQ(prompt(), "Masculine|Vocative|Singular|");
-    click(drill, "GiveUpButton");
-    EXPECT_EQ(label("ConjCorrectVerbOne"), greek("lovge"));
-    EXPECT_TRUE(shown("CorrectLableOne"));
-    EXPECT_EQ(drill->findChild<QWidget*>("CorrectLableTwo"), nullptr);
-    EXPECT_EQ(weights(), "0 0 0 0 1 0 ");
-    click(drill, "AgainButton");
-    EXPECT_EQ(messages.back(), (Message{"You were drilled on 3 forms.\r\n"
-                                        "You got 2 correct, in 3 attempts.\r\n"
-                                        "You gave up on 1 form.\r\n"
-                                        "\r\n"
-                                        "Your score for this session is 56%.",
-                                        MsgIcon::Exclamation}));
-}
-
-TEST_F(InflectTest, MixedDrillsSwitchLayoutsItemByItemWithNothingLeftOver) {
+TEST_F(InflectTest, EachDrillAsksTypedItemsAsPercentActiveSaysWithNothingLeftOver) {
     startProgram();
     struct Case {
         int tab;
-        int count;           // candidates
-        const char* typed;   // a right answer to the third item
-        const char* summary; // the first line
+        int percentActive;
+        const char* got;    // the summary's second line
+        const char* gaveUp; // its third line onwards
     };
     const Case cases[] = {
-        {1, 7, "lu/w", "You were drilled on 4 verb forms."},
-        {2, 6, "lo/gos", "You were drilled on 4 forms."},
+        {1, 0, "You got 0 correct, in 0 attempts.",
+         "You gave up on 4 forms.\r\nYour score for this session is 0%."},
+        {1, 50, "You got 1 correct, in 1 attempts.",
+         "You gave up on 3 forms.\r\nYour score for this session is 25%."},
+        {1, 100, "You got 3 correct, in 3 attempts.",
+         "You gave up on 1 form.\r\n\r\nYour score for this session is 75%."},
+        {2, 0, "You got 0 correct, in 0 attempts.",
+         "You gave up on 4 forms.\r\nYour score for this session is 0%."},
+        {2, 50, "You got 1 correct, in 1 attempts.",
+         "You gave up on 3 forms.\r\nYour score for this session is 25%."},
+        {2, 100, "You got 3 correct, in 3 attempts.",
+         "You gave up on 1 form.\r\n\r\nYour score for this session is 75%."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.tab);
-        // Active knowledge 0: even the lowest number asks a parse item.
-        SetRandomScript(items({{0.0, 0}}, c.count));
-        beginTyped(c.tab, 0, false, "1");
-        EXPECT_EQ(layout(), "parse");
-        click(drill, "EndQuizButton");
-        settle();
-
-        // 50: a typed item given up (a form with no other spelling: no "Or:"), a parse item
-        // given up, a typed item answered right, a parse item.
-        // Modes 21 and 31 (50 or less: typed), 71 and 91 (parse).
-        SetRandomScript(items({{0.2, 0}, {0.7, 0}, {0.3, 0}, {0.9, 0}}, c.count));
-        beginTyped(c.tab, 50, false, "4");
-        EXPECT_EQ(layout(), "typed");
-        click(drill, "GiveUpButton");
-        EXPECT_TRUE(shown("CorrectLableOne"));
-        if (c.tab == 1) {
-            EXPECT_FALSE(shown("CorrectLableTwo"));
+        SCOPED_TRACE(std::to_string(c.tab) + " " + std::to_string(c.percentActive));
+        const bool verb = c.tab == 1;
+        // Modes 21, 71, 31, 91, each drawing the first candidate: lu/w or lo/gos.
+        SetRandomScript(items({{0.2, 0}, {0.7, 0}, {0.3, 0}, {0.9, 0}}, verb ? 7 : 6));
+        beginTyped(c.tab, c.percentActive, false, "4");
+        int typedItems = 0;
+        for (int mode : {21, 71, 31, 91}) {
+            const bool typed = mode <= c.percentActive;
+            ASSERT_EQ(layout(), typed ? "typed" : "parse") << mode;
+            if (!typed) {
+                click(drill, "GiveUpButton");
+                EXPECT_NE(selected(), "");
+                click(drill, "AgainButton");
+                continue;
+            }
+            EXPECT_EQ(prompt(), verb ? "Present|Active|Indicative|1st Person|Singular|"
+                                     : "Masculine|Nominative|Singular|");
+            EXPECT_EQ(label(verb ? "ConjVerbField" : "DeclWordField"),
+                      greek(verb ? "luvw" : "lovgo\""));
+            EXPECT_TRUE(box("ConjAccentsBut")->isChecked());
+            if (typedItems++ == 0) {
+                // No other spelling among the candidates: no "Or:".
+                click(drill, "GiveUpButton");
+                EXPECT_EQ(label("ConjCorrectVerbOne"), greek(verb ? "luvw" : "lovgos"));
+                EXPECT_TRUE(shown("CorrectLableOne"));
+                EXPECT_FALSE(verb && shown("CorrectLableTwo"));
+                click(drill, "AgainButton");
+            } else {
+                answer(verb ? "lu/w" : "lo/gos");
+                EXPECT_EQ(drill->Drill().CoolList[0].weight, typedItems - 1);
+                pause();
+            }
         }
-        click(drill, "AgainButton");
-        EXPECT_EQ(layout(), "parse");
-        click(drill, "GiveUpButton");
-        EXPECT_NE(selected(), "");
-        click(drill, "AgainButton");
-        EXPECT_EQ(layout(), "typed");
-        answer(c.typed);
-        EXPECT_EQ(weights().substr(0, 2), "1 ");
-        pause();
-        EXPECT_EQ(layout(), "parse");
-        EXPECT_EQ(selected(), "");
-        click(drill, "EndQuizButton");
-        EXPECT_EQ(messages.back().text, std::string(c.summary) +
-                                            "\r\nYou got 1 correct, in 1 attempts.\r\n"
-                                            "You gave up on 2 forms.\r\n"
-                                            "Your score for this session is 33%.");
+        EXPECT_EQ(messages.back().text, std::string("You were drilled on 4 ") +
+                                            (verb ? "verb " : "") + "forms.\r\n" + c.got + "\r\n" +
+                                            c.gaveUp);
         settle();
     }
 }
