@@ -1,7 +1,7 @@
 #include "mainwin/NounPane.h"
 
-#include "mainwin/ParadigmPrefs.h"
 #include "widgets/Named.h"
+#include "mainwin/ParadigmPrefs.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,15 +1,15 @@
 #include "mainwin/ParadigmPane.h"
 
+#include "app/DataFile.h"
 #include "app/MyApp.h"
+#include "widgets/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
-#include "platform/EndProgram.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/Text.h"
-#include "widgets/Controls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,18 +76,11 @@ ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
 
 void ParadigmPane::LoadList(const ParadigmListFile& file) {
     listBox_->clear();
-    const std::string path = DataFolder + PathSeparator + file.fileName;
-    if (!FileExists(path)) {
-        ShowMessage(file.missingMessage, MsgIcon::Stop);
-        EndProgram();
-    }
-    std::vector<std::string> names;
-    try {
-        names = ReadParadigmNames(path, file.separator, file.nameField);
-    } catch (const RunError&) {
-        ShowMessage(file.readErrorMessage, MsgIcon::Stop);
-        EndProgram();
-    }
+    const std::vector<std::string> names =
+        ReadDataFile(file.fileName, file.missingMessage, file.readErrorMessage,
+                     [&](const std::string& path) {
+                         return ReadParadigmNames(path, file.separator, file.nameField);
+                     });
     for (const std::string& name : names) {
         auto* item = new QListWidgetItem(DisplayFontToQString(name), listBox_);
         // The display-font text stays beside the shown text for the drill set-up.

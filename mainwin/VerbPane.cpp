@@ -1,8 +1,8 @@
 #include "mainwin/VerbPane.h"
 
+#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/Numbers.h"
-#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

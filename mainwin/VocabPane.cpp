@@ -1,12 +1,12 @@
 #include "mainwin/VocabPane.h"
 
 #include "app/MyApp.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 #include "platform/EndProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
-#include "widgets/Controls.h"
-#include "widgets/SpinArrows.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "mainwin/VocabPane.h"
 #include "widgets/Controls.h"
 #include "widgets/SpinArrows.h"
+#include "mainwin/VocabPane.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+#include "app/DataFile.h"
 #include "app/MyApp.h"
 #include "mainwin/NounPane.h"
 #include "mainwin/ParadigmPrefs.h"
@@ -7,11 +8,8 @@
 #include "paradigm/DrillSettings.h"
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
-#include "platform/EndProgram.h"
-#include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
-#include "platform/RunError.h"
 #include "widgets/Controls.h"
 #include "widgets/ProgDialog.h"
 
@@ -50,18 +48,11 @@ private:
 // Scans the drill's paradigm file; a missing or unreadable file ends the program after its
 // message.
 CandidateList collectForms(const DrillSettings& drill, const FormChoices& choices) {
-    const std::string path = DataFolder + PathSeparator + drill.formFile;
-    if (!FileExists(path)) {
-        ShowMessage(drill.formMissingMessage, MsgIcon::Stop);
-        EndProgram();
-    }
-    try {
-        ScanDialog progress(drill.scanCaption);
-        return CollectValidForms(path, drill, choices, progress);
-    } catch (const RunError&) {
-        ShowMessage(drill.formReadErrorMessage, MsgIcon::Stop);
-        EndProgram();
-    }
+    return ReadDataFile(drill.formFile, drill.formMissingMessage, drill.formReadErrorMessage,
+                        [&](const std::string& path) {
+                            ScanDialog progress(drill.scanCaption);
+                            return CollectValidForms(path, drill, choices, progress);
+                        });
 }
 
 // Puts the pane's checked items into the drill window's word list, each as its two-digit number,

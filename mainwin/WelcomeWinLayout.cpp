@@ -1,9 +1,9 @@
+#include "widgets/Controls.h"
 #include "mainwin/NounPane.h"
+#include "widgets/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
-#include "widgets/Controls.h"
-#include "widgets/SpinArrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "app/MyApp.h"
 #include "app/PrefsFile.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
-#include "widgets/Controls.h"
-#include "widgets/SpinArrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>

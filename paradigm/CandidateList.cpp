@@ -24,11 +24,15 @@ void CandidateList::Append(FormEntry entry) {
     entries_.push_back(std::move(entry));
 }
 
-int CandidateList::Find(const std::string& code) const {
+void CandidateList::PrepareFind() const {
     if (firstOfCode_.empty()) {
         for (std::size_t i = 0; i < entries_.size(); ++i)
             firstOfCode_.emplace(entries_[i].code, int(i));
     }
+}
+
+int CandidateList::Find(const std::string& code) const {
+    PrepareFind();
     const auto found = firstOfCode_.find(code);
     return found == firstOfCode_.end() ? -1 : found->second;
 }

@@ -13,7 +13,6 @@ struct FormEntry {
 
     // "code idx weight", the numbers without a leading blank.
     std::string Text() const;
-    bool operator==(const FormEntry&) const = default;
 };
 
 // A drill's candidate forms in paradigm-file order. Weights change only through SetWeight, on
@@ -34,6 +33,8 @@ public:
 
     // The position of the first entry with this code, or -1.
     int Find(const std::string& code) const;
+    // Makes the look-up of Find ready, so that no later Find waits for it.
+    void PrepareFind() const;
 
     // Sets an entry's weight, held within the 16-bit range.
     void SetWeight(std::size_t i, int weight);

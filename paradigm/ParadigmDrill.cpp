@@ -24,6 +24,7 @@ void ParadigmDrill::Start() {
     current_ = -1;
     answers_.clear();
     parseMode_ = true;
+    CoolList.PrepareFind();
 }
 
 ParadigmDrill::Next ParadigmDrill::NextItem() {
@@ -59,13 +60,6 @@ void ParadigmDrill::DrawItem() {
 
 std::string ParadigmDrill::CurrentForm() const {
     return FormOfLine(FormLines, Current().idx);
-}
-
-std::vector<FormEntry> ParadigmDrill::Answers() const {
-    std::vector<FormEntry> entries;
-    for (std::size_t i : answers_)
-        entries.push_back(CoolList[i]);
-    return entries;
 }
 
 void ParadigmDrill::RightAnswer() {

@@ -19,8 +19,6 @@ class ParadigmDrill {
 public:
     explicit ParadigmDrill(const DrillSettings& settings) : settings_(settings) {}
 
-    const DrillSettings& Settings() const { return settings_; }
-
     // Set by the main window before a drill.
     bool AccentsCount = false;
     bool BreathingsCount = true; // changed only by the drill window's own box
@@ -48,8 +46,6 @@ public:
     std::size_t CurrentPosition() const { return std::size_t(current_); }
     // The form asked, in the data-file font.
     std::string CurrentForm() const;
-    // The entries of the parsings still open for the form asked, the current one among them.
-    std::vector<FormEntry> Answers() const;
     std::size_t AnswerCount() const { return answers_.size(); }
 
     // Counted before judging.
@@ -82,8 +78,6 @@ public:
     int Score() const { return score_; }
     int GiveUps() const { return giveUps_; }
     int CorrectCount() const { return correct_; }
-    int Attempts() const { return attempts_; }
-    int InitialCount() const { return initialCount_; }
     // Items presented so far.
     int Done() const { return initialCount_ - HowManyInDrill; }
 

@@ -1,15 +1,13 @@
 #include "paradigm/ParadigmQuizWindow.h"
 
+#include "app/DataFile.h"
 #include "app/MyApp.h"
 #include "app/SplashWin.h"
 #include "paradigm/DrillSettings.h"
 #include "platform/DefaultButton.h"
-#include "platform/EndProgram.h"
-#include "platform/Folders.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
-#include "platform/RunError.h"
 #include "platform/Text.h"
 #include "widgets/BetaCodeWin.h"
 
@@ -19,31 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
-namespace {
-
-// The data lines of a file of the Data folder; a missing or unreadable file ends the program
-// after its message.
-std::vector<std::string> loadDataFile(const char* fileName, const char* missingMessage,
-                                      const char* readErrorMessage) {
-    const std::string path = DataFolder + PathSeparator + fileName;
-    if (!FileExists(path)) {
-        ShowMessage(missingMessage, MsgIcon::Stop);
-        EndProgram();
-    }
-    try {
-        return ReadDataLines(path);
-    } catch (const RunError&) {
-        ShowMessage(readErrorMessage, MsgIcon::Stop);
-        EndProgram();
-    }
-}
-
-QString text(const std::string& plain) {
-    return ToQString(plain);
-}
-
-} // namespace
 
 ParadigmQuizWindow::ParadigmQuizWindow(const DrillSettings& settings, QWidget* mainWindow)
     : settings_(settings), drill_(settings), mainWindow_(mainWindow) {
@@ -60,13 +33,13 @@ ParadigmQuizWindow::ParadigmQuizWindow(const DrillSettings& settings, QWidget* m
 }
 
 void ParadigmQuizWindow::LoadFormFile() {
-    drill_.FormLines = loadDataFile(settings_.formFile, settings_.formMissingMessage,
-                                    settings_.formReadErrorMessage);
+    drill_.FormLines = ReadDataFile(settings_.formFile, settings_.formMissingMessage,
+                                    settings_.formReadErrorMessage, ReadDataLines);
 }
 
 void ParadigmQuizWindow::LoadIndexFile() {
-    drill_.Index.Load(loadDataFile(settings_.indexFile, settings_.indexMissingMessage,
-                                   settings_.indexReadErrorMessage));
+    drill_.Index.Load(ReadDataFile(settings_.indexFile, settings_.indexMissingMessage,
+                                   settings_.indexReadErrorMessage, ReadDataLines));
 }
 
 void ParadigmQuizWindow::ClearWordList() {
@@ -90,7 +63,7 @@ bool ParadigmQuizWindow::OptionEnabled(const char* name) const {
 
 void ParadigmQuizWindow::doFirstDrill() {
     drill_.Start();
-    FormsSelectedField->setText(text(NumberText(double(drill_.CoolList.size()))));
+    FormsSelectedField->setText(ToQString(NumberText(double(drill_.CoolList.size()))));
     ScoreField->setText(QStringLiteral("0%"));
     GiveUpsField->setText(QStringLiteral("0"));
     CorrectField->setText(QStringLiteral("0"));
@@ -105,7 +78,7 @@ void ParadigmQuizWindow::NextItem() {
         EndDrill();
         return;
     }
-    RemainingField->setText(text(NumberText(drill_.HowManyInDrill + 1)));
+    RemainingField->setText(ToQString(NumberText(drill_.HowManyInDrill + 1)));
     if (next == ParadigmDrill::Next::NewForm) {
         ClearParseChoices();
         wordList_->clearSelection();
@@ -144,10 +117,10 @@ void ParadigmQuizWindow::AdvanceDrill() {
 }
 
 void ParadigmQuizWindow::ShowStatus() {
-    ScoreField->setText(text(NumberText(drill_.Score()) + "%"));
-    RemainingField->setText(text(NumberText(drill_.HowManyInDrill)));
-    GiveUpsField->setText(text(NumberText(drill_.GiveUps())));
-    CorrectField->setText(text(NumberText(drill_.CorrectCount())));
+    ScoreField->setText(ToQString(NumberText(drill_.Score()) + "%"));
+    RemainingField->setText(ToQString(NumberText(drill_.HowManyInDrill)));
+    GiveUpsField->setText(ToQString(NumberText(drill_.GiveUps())));
+    CorrectField->setText(ToQString(NumberText(drill_.CorrectCount())));
 }
 
 void ParadigmQuizWindow::EndDrill() {
@@ -223,7 +196,12 @@ void ParadigmQuizWindow::mnuFileQuit_Click() {
 }
 
 void ParadigmQuizWindow::mnuHelpAbout_Click() {
+    // The pause after a right answer waits while the About box is up, and starts again after.
+    const bool pausing = BlinkTimer->isActive();
+    BlinkTimer->stop();
     ShowSplash(this);
+    if (pausing)
+        BlinkTimer->start();
 }
 
 void ParadigmQuizWindow::mnuHelpHelp_Click() {

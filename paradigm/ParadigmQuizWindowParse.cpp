@@ -33,8 +33,8 @@ void ParadigmQuizWindow::ShowParseLayout() {
     wordFrame_->show();
     for (QGroupBox* frame : groupFrames_)
         frame->show();
-    for (QWidget* part : {static_cast<QWidget*>(PossiblesField), static_cast<QWidget*>(Label4),
-                          static_cast<QWidget*>(VerbForParsingField)})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{PossiblesField, Label4, VerbForParsingField})
         part->show();
     CorrectParseField->hide();
     ConjugateFrame->hide();

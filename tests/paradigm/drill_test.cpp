@@ -119,20 +119,6 @@ TEST_F(DrillTest, AWrongParseIsJudgedAgainstTheNearestOpenParsing) {
     EXPECT_EQ(weights(drill.CoolList), "-1 0 -1 0 ");
 }
 
-TEST_F(DrillTest, ADrillOfNoItemsEndsAtOnce) {
-    for (int howMany : {0, -5}) {
-        ParadigmDrill drill(NounDrill);
-        drill.CoolList = CandidateList({{"011111", 1, 0}});
-        drill.HowManyInDrill = howMany;
-        drill.Start();
-        EXPECT_EQ(drill.NextItem(), ParadigmDrill::Next::Ended);
-        EXPECT_EQ(drill.SummaryText(), "You were drilled on 0 forms.\r\n"
-                                       "You got 0 correct, in 0 attempts.\r\n"
-                                       "You gave up on 0 forms.\r\n"
-                                       "Your score for this session is 100%.");
-    }
-}
-
 TEST(DrillScore, GiveUpsCostAnItemAndWrongTriesTheirSquareOverAttempts) {
     struct Case {
         int done, giveUps, attempts, correct, score;

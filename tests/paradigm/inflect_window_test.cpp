@@ -85,10 +85,14 @@ protected:
         return text;
     }
 
+    const DrillSettings& settings() const {
+        return drill->objectName() == "VerbQuizWindow" ? VerbDrill : NounDrill;
+    }
+
     // The words of the typed panel's prompt, top to bottom.
     std::string prompt() const {
         std::string text;
-        for (const InflectWordLabel& word : drill->Drill().Settings().inflectWords)
+        for (const InflectWordLabel& word : settings().inflectWords)
             text += label(word.name).toStdString() + "|";
         return text;
     }
@@ -96,7 +100,7 @@ protected:
     // Which layout shows, after checking that nothing of the other one or of the last item is
     // left: "typed" or "parse".
     std::string layout() const {
-        const DrillSettings& settings = drill->Drill().Settings();
+        const DrillSettings& settings = this->settings();
         const bool typed = shown("ConjugateFrame");
         for (const char* name : settings.parseControls) {
             if (std::string(name) != "CorrectParseField") {

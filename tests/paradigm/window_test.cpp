@@ -4,6 +4,10 @@
 #include "platform/DefaultButton.h"
 #include "platform/Text.h"
 #include "support/DrillFixture.h"
+#include "widgets/BetaCodeWin.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -136,6 +140,18 @@ TEST_F(DrillTest, NoTickOfThePauseRunsBehindTheSummaryOrAfterTheWindow) {
     }
 }
 
+TEST_F(DrillTest, ThePauseWaitsWhileTheAboutBoxIsUp) {
+    startProgram();
+    SetRandomScript(draws(0.99, 0.1)); // lu/w
+    begin(1, "1");
+    parse(-1, {"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
+    SetSplashInterval(1500);
+    child<QAction>(drill, "mnuHelpAbout")->trigger();
+    EXPECT_TRUE(messages.empty());
+    pause();
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 TEST_F(DrillTest, AHowManyOfNoneOrBelowEndsTheDrillAtOnce) {
     startProgram();
     for (const char* howMany : {"", "0", "-3"}) {
@@ -150,6 +166,29 @@ TEST_F(DrillTest, AHowManyOfNoneOrBelowEndsTheDrillAtOnce) {
         EXPECT_TRUE(main->isVisible());
         settle();
     }
+}
+
+TEST_F(DrillTest, TheMenusEndTheDrillWithItsSummaryAndQuitAfterIt) {
+    startProgram();
+    begin(2, "3");
+    EXPECT_EQ(child<QMenu>(drill, "mnuDruill")->title(), "&Drill");
+    EXPECT_EQ(child<QAction>(drill, "mnuHelpAbout")->text(), "About Lexivo");
+    EXPECT_NE(drill->findChild<QAction*>("mnuSep"), nullptr);
+    auto* beta = child<QPushButton>(drill, "BetaButton");
+    beta->click();
+    EXPECT_NE(BetaCodeWin::Loaded(), nullptr);
+    EXPECT_EQ(beta->text(), "Hide Beta-Code Template");
+    child<QAction>(drill, "mnuDrillEnd")->trigger();
+    EXPECT_EQ(messages.back().text.substr(0, 30), "You were drilled on 1 forms.\r\n");
+    EXPECT_EQ(BetaCodeWin::Loaded(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+    settle();
+
+    begin(1, "3");
+    EXPECT_EQ(child<QMenu>(drill, "mnuDrill")->title(), "&Drill");
+    EXPECT_EQ(child<QAction>(drill, "mnuHelpAbout")->text(), "About &Lexivo");
+    EXPECT_EXIT(child<QAction>(drill, "mnuFileQuit")->trigger(), testing::ExitedWithCode(0),
+                testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
 }
 
 TEST_F(DrillTest, DamagedLinesAreNoCandidatesAndAFormBeyondTheLoadedLinesIsEmpty) {
