@@ -175,9 +175,8 @@ void ParadigmQuizWindow::InflectAnswerWrong() {
     keepFocusInAnswer();
 }
 
-// A click on Enter or Give Up leaves the focus on that button; were it disabled there, the focus
-// would pass on to End Drill and the Enter key would end the drill. In the answer box the Enter
-// key presses the default button.
+// After a click on Enter or Give Up the user types on, or presses Enter for the default button,
+// in the answer box.
 void ParadigmQuizWindow::keepFocusInAnswer() {
     UserField->setFocus();
 }
