@@ -95,6 +95,30 @@ const DrillSettings VerbDrill{
     "mnuDrill",
     "About &Lexivo",
     false,
+    "Label2",
+    "...of the verb:",
+    "ConjVerbField",
+    {
+        {"ConjTenseField",
+         3,
+         {"Fut. Perfect", "Present", "Future", "Imperfect", "1st Aorist", "2nd Aorist",
+          "1st Perfect", "2nd Perfect", "1st Pluperfect", "2nd Pluperfect"}},
+        {"ConjVoiceField", 2, {nullptr, "Active", "Middle", "Passive"}},
+        {"ConjMoodField",
+         4,
+         {nullptr, "Indicative", "Imperative", "Subjunctive", "Optative", "Infinitive",
+          "Participle"}},
+        {"ConjPersonField",
+         5,
+         {nullptr, "1st Person", "2nd Person", "3rd Person"},
+         4,
+         '6',
+         {nullptr, "Masc. Nom.", "Fem. Nom.", "Neut. Nom."}},
+        {"ConjNumberField", 6, {nullptr, "Singular", "Dual", "Plural"}},
+    },
+    true,
+    {"VerbFrame", "TenseFrame", "MoodFrame", "NumberFrame", "PersonFrame", "Label4",
+     "VerbForParsingField", "PossiblesField", "CorrectParseField"},
 };
 
 const DrillSettings NounDrill{
@@ -169,6 +193,19 @@ const DrillSettings NounDrill{
     "mnuDruill",
     "About Lexivo",
     true,
+    "d",
+    "...of the word:",
+    "DeclWordField",
+    {
+        {"DeclGenderField", 4, {nullptr, "Masculine", "Feminine", "Neuter", "Masc/Fem", "M/F/N"}},
+        {"DeclCaseField",
+         3,
+         {nullptr, "Nominative", "Genitive", "Dative", "Accusative", "Vocative"}},
+        {"DeclNumberField", 5, {nullptr, "Singular", "Dual", "Plural"}},
+    },
+    false,
+    {"NounFrame", "TypeFrame", "GenderFrame", "NumberFrame", "CaseFrame", "VerbForParsingField",
+     "Label4", "PossiblesField", "CorrectParseField"},
 };
 
 const OptionButton* ButtonOfDigit(const OptionGroup& group, char digit) {

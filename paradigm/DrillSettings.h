@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,6 +32,18 @@ struct OptionGroup {
     std::vector<OptionButton> buttons;
     // Place in the window's grid of frames; the word list's frame stands in column 0.
     int row, column, rowSpan;
+};
+
+// A label of the typed-answer panel that names one part of the parsing asked for: the word of
+// its code digit (0 to 9; null: no word). Where the code holds altDigit at altPosition, the
+// label takes its words from altWords instead (a verb participle names its gender, not a person).
+struct InflectWordLabel {
+    const char* name;
+    int position; // 0-based character of the code
+    std::array<const char*, 10> words;
+    int altPosition = -1;
+    char altDigit = 0;
+    std::array<const char*, 10> altWords{};
 };
 
 struct DrillSettings {
@@ -79,6 +92,17 @@ struct DrillSettings {
     const char* drillMenuName;
     const char* aboutCaption;
     bool separatorBeforeHelp;
+
+    // The typed-answer panel: the label that opens the prompt, the closing caption, the label of
+    // the word asked and the labels of the parsing's words from top to bottom.
+    const char* inflectPromptLabel;
+    const char* inflectOfCaption;
+    const char* inflectWordField;
+    std::vector<InflectWordLabel> inflectWords;
+    // Whether a form's other spelling (its code's last digit 1 or 2) is also right.
+    bool variantForms;
+    // The parse controls that the typed layout hides, in the order it hides them.
+    std::vector<const char*> parseControls;
 };
 
 extern const DrillSettings VerbDrill;

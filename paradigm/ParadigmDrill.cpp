@@ -40,7 +40,7 @@ ParadigmDrill::Next ParadigmDrill::NextItem() {
 void ParadigmDrill::DrawItem() {
     Randomize();
     const int x = int(100 * Rnd()) + 1;
-    parseMode_ = x > PercentActive || !TypedItemsOffered;
+    parseMode_ = x > PercentActive;
     const std::size_t n = CoolList.size();
     std::size_t best = draw(n);
     for (int i = 0; i < 5; ++i) {

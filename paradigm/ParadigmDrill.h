@@ -26,9 +26,6 @@ public:
     int HowManyInDrill = 0; // items still to ask
     int PercentActive = 0;  // percentage of new items in which the form is typed
 
-    // Whether typed items can be asked; until then every item is a parse item.
-    bool TypedItemsOffered = false;
-
     // The paradigm file's data lines (element IDX - 1 holds line IDX) and the index of forms
     // spelled alike.
     std::vector<std::string> FormLines;
@@ -66,6 +63,14 @@ public:
     };
     // Judges a parse code against the nearest open parsing, which becomes the current item.
     ParseVerdict CheckParse(const std::string& parseCode);
+
+    // The other spelling of the form asked, in the data-file font: "" when the drill has no
+    // spelling variants or the other spelling is not a candidate.
+    std::string VariantForm() const;
+    // Judges a typed answer (Beta code) against the form asked and its other spelling, with
+    // AccentsCount and BreathingsCount; a right answer raises the weight and the count of right
+    // answers, a wrong try lowers the weight.
+    bool CheckInflection(const std::string& answer);
 
     // Closes the item and rescores.
     void AdvanceDrill();

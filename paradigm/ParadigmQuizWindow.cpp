@@ -101,6 +101,11 @@ void ParadigmQuizWindow::ArmButtons() {
 }
 
 void ParadigmQuizWindow::SetAnswerButtons(bool enabled) {
+    // A click on Enter or Give Up leaves the focus on that button; disabled there, it would pass
+    // the focus on to End Drill, and the Enter key would end the drill. On the window the Enter
+    // key means the default button.
+    if (!enabled && (focusWidget() == EnterButton || focusWidget() == GiveUpButton))
+        centralWidget()->setFocus();
     EnterButton->setEnabled(enabled);
     GiveUpButton->setEnabled(enabled);
 }

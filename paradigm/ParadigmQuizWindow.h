@@ -10,9 +10,11 @@
 struct DrillSettings;
 class QAction;
 class QButtonGroup;
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -71,6 +73,7 @@ private:
     void buildControls();
     QWidget* buildParseArea();
     QWidget* buildStatusArea();
+    QFrame* buildInflectPanel(QWidget* parent);
 
     // The frame of every item.
     void LoadFormFile();
@@ -97,8 +100,14 @@ private:
     void ShowInflectLayout();
     void ShowInflectItem();
     void CheckInflection();
+    void InflectAnswerCorrect();
+    void InflectAnswerWrong();
     void GiveUpInflection();
     void ClearInflectAnswer();
+    void ConjAccentsBut_Click();
+    void BreathingsBut_Click();
+    void UserField_Change();
+    void keepFocusInAnswer();
 
     // Handlers.
     void EnterButton_Click();
@@ -128,6 +137,16 @@ private:
     std::vector<QGroupBox*> groupFrames_;
     std::vector<QButtonGroup*> groups_; // in code order, as the settings list them
     QFrame* ConjugateFrame = nullptr;
+    QLabel* inflectWordField_ = nullptr;     // the word whose form is asked
+    std::vector<QLabel*> inflectWordLabels_; // the parsing's words, top to bottom
+    QLabel* CorrectLableOne = nullptr;
+    QLabel* ConjCorrectVerbOne = nullptr;
+    QLabel* CorrectLableTwo = nullptr; // the other spelling: verbs only
+    QLabel* ConjCorrectVerbTwo = nullptr;
+    QLineEdit* UserField = nullptr;
+    QLineEdit* UserGreekField = nullptr;
+    QCheckBox* ConjAccentsBut = nullptr;
+    QCheckBox* BreathingsBut = nullptr;
     QPushButton* BetaButton = nullptr;
 
     QLabel* FormsSelectedField = nullptr;

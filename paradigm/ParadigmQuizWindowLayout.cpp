@@ -16,12 +16,6 @@
 
 namespace {
 
-QFont greekFont(double points) {
-    QFont font(QStringLiteral("Ortholex"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 QPushButton* button(const char* name, const char* caption) {
     return Named(new QPushButton(QString::fromLatin1(caption)), name);
 }
@@ -59,17 +53,7 @@ void ParadigmQuizWindow::buildControls() {
     // The typed-answer panel lies over the parse area, in the same cell, and is drawn above it.
     auto* work = new QGridLayout;
     work->addWidget(buildParseArea(), 0, 0);
-    ConjugateFrame = Named(new QFrame(content), "ConjugateFrame");
-    ConjugateFrame->setFrameShape(QFrame::StyledPanel);
-    ConjugateFrame->setAutoFillBackground(true);
-    QPalette panel = ConjugateFrame->palette();
-    panel.setColor(QPalette::Window, QColor::fromRgb(settings_.inflectColour));
-    ConjugateFrame->setPalette(panel);
-    BetaButton = button("BetaButton", "Show Beta-Code Template");
-    auto* conjugate = new QGridLayout(ConjugateFrame);
-    conjugate->setRowStretch(0, 1);
-    conjugate->setColumnStretch(0, 1);
-    conjugate->addWidget(BetaButton, 1, 1);
+    ConjugateFrame = buildInflectPanel(content);
     work->addWidget(ConjugateFrame, 0, 0);
 
     auto* left = new QVBoxLayout;
@@ -103,7 +87,7 @@ QWidget* ParadigmQuizWindow::buildParseArea() {
     Label4->setFrameShadow(QFrame::Sunken);
     Label4->setMinimumHeight(64);
     VerbForParsingField = Named(new QLabel(QStringLiteral("Verb Here")), "VerbForParsingField");
-    VerbForParsingField->setFont(greekFont(22));
+    VerbForParsingField->setFont(GreekFont(22));
     CorrectParseField = Named(new QLabel(QStringLiteral("Correct!")), "CorrectParseField");
     QFont correct = CorrectParseField->font();
     correct.setPointSizeF(correct.pointSizeF() * 1.8);
@@ -120,7 +104,7 @@ QWidget* ParadigmQuizWindow::buildParseArea() {
     wordFrame_ =
         Named(new QGroupBox(QString::fromLatin1(settings_.wordFrameCaption)), settings_.wordFrame);
     wordList_ = Named(new QListWidget, settings_.wordList);
-    wordList_->setFont(greekFont(11));
+    wordList_->setFont(GreekFont(11));
     wordList_->setSelectionMode(QAbstractItemView::SingleSelection);
     wordList_->setMinimumWidth(140);
     (new QVBoxLayout(wordFrame_))->addWidget(wordList_);

@@ -1,9 +1,9 @@
 #include "widgets/Controls.h"
 
-#include "widgets/DigitKeys.h"
-#include "widgets/SpinArrows.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
+#include "widgets/DigitKeys.h"
+#include "widgets/SpinArrows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +14,12 @@
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent) {
     return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QFont GreekFont(double points) {
+    QFont font(QStringLiteral("Ortholex"));
+    font.setPointSizeF(points);
+    return font;
 }
 
 QSlider* NamedSlider(const char* name, int minimum, int maximum, int value, int step,

@@ -3,6 +3,7 @@
 #include "widgets/Named.h"
 
 class QBoxLayout;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,9 @@ class SpinArrows;
 // Controls and arrangements that the main window and its panes share.
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent);
+
+// The Greek display font Ortholex at a size in points.
+QFont GreekFont(double points);
 
 // A horizontal slider with a tick mark, and a page step, every step.
 QSlider* NamedSlider(const char* name, int minimum, int maximum, int value, int step,

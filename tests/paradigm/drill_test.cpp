@@ -35,22 +35,20 @@ protected:
 TEST_F(DrillTest, ANewItemDrawsItsModeThenSixCandidatesAndTheLightestWins) {
     struct Case {
         const char* name;
-        bool typedOffered;
         int percentActive;
         std::vector<double> script;
         bool parseMode;
         std::size_t drawn;
     };
     const Case cases[] = {
-        {"first lightest of ties", true, 50, {0.5, 0.0, 0.3, 0.9, 0.6, 0.0, 0.0}, true, 1},
-        {"all equal but the last", true, 50, {0.49, 0.6, 0.6, 0.6, 0.6, 0.6, 0.8}, false, 3},
-        {"typed items not offered", false, 100, {0.0, 0.6, 0.6, 0.6, 0.6, 0.6, 0.6}, true, 2},
-        {"percent active 0", true, 0, {0.0, 0.99, 0.0, 0.0, 0.0, 0.0, 0.3}, true, 3},
+        {"first lightest of ties", 50, {0.5, 0.0, 0.3, 0.9, 0.6, 0.0, 0.0}, true, 1},
+        {"all equal but the last", 50, {0.49, 0.6, 0.6, 0.6, 0.6, 0.6, 0.8}, false, 3},
+        {"percent active 100", 100, {0.99, 0.6, 0.6, 0.6, 0.6, 0.6, 0.6}, false, 2},
+        {"percent active 0", 0, {0.0, 0.99, 0.0, 0.0, 0.0, 0.0, 0.3}, true, 3},
     };
     for (const Case& c : cases) {
         ParadigmDrill drill(VerbDrill);
         drill.CoolList = CandidateList({{"a", 1, 0}, {"b", 2, -1}, {"c", 3, 2}, {"d", 4, -1}});
-        drill.TypedItemsOffered = c.typedOffered;
         drill.PercentActive = c.percentActive;
         drill.HowManyInDrill = 1;
         drill.Start();

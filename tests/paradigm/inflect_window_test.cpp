@@ -1,0 +1,331 @@
+// The typed items of both drill windows, begun from the main window and driven by their
+// controls, with scripted random numbers (seven per newly drawn item: the mode, then six draws of
+// a candidate) and the weights checked after each judging.
+#include "greek/GreekStuff.h"
+#include "paradigm/DrillSettings.h"
+#include "platform/DefaultButton.h"
+#include "platform/Text.h"
+#include "support/DrillFixture.h"
+
+#include <QCheckBox>
+#include <QSlider>
+
+namespace {
+
+QString greek(const std::string& dataFont) {
+    return DisplayFontToQString(BetaToDisplayFont(DataFontToBeta(dataFont)));
+}
+
+// The random numbers of newly drawn items: for each, the number of its mode, then six draws
+// that all take the candidate at its position among count.
+std::vector<double> items(std::initializer_list<std::pair<double, int>> modesAndPositions,
+                          int count) {
+    std::vector<double> script;
+    for (auto [mode, position] : modesAndPositions) {
+        script.push_back(mode);
+        script.insert(script.end(), 6, (position + 0.5) / count);
+    }
+    return script;
+}
+
+class InflectTest : public DrillTest {
+protected:
+    void SetUp() override {
+        DrillTest::SetUp();
+        // Real Greek in the data-file font; the two spellings of the third plural are 1 and 2.
+        write("Data/Verbs.lxd", "3\r\n"
+                                "01111111,luvw\r\n"      // 0 lu/w
+                                "01111331,luvousi\r\n"   // 1 lu/ousi
+                                "01111332,luvousin\r\n"  // 2 lu/ousin
+                                "01115001,luvein\r\n"    // 3 infinitive
+                                "01116231,luvousai\r\n"  // 4 participle, fem. nom. pl.
+                                "02111111,e[cw\r\n"      // 5 e)/xw
+                                "03111111,i{sthmi\r\n"); // 6 i(/sthmi
+        write("Data/VerbIndex.lxd", "1\r\n09111111\r\n");
+        write("Data/Nouns.lxd", "2\r\n"
+                                "011111,lovgos\r\n"   // 0
+                                "011211,lovgou\r\n"   // 1
+                                "011511,lovge\r\n"    // 2 vocative
+                                "021121,cwvra\r\n"    // 3
+                                "021221,cwvras\r\n"   // 4
+                                "021423,cwvras\r\n"); // 5
+        write("Data/NounIndex.lxd", "1\r\n021221 021423\r\n");
+        write("Data/NounList.lxd", "2\r\n01 1 lovgo\"\r\n02 1 cwvra\r\n");
+    }
+
+    // Sets the main window's active knowledge and accents, then begins a drill of every word.
+    void beginTyped(int tab, int percentActive, bool accentsImportant, const char* howMany) {
+        child<QSlider>(main, "PercentActive")->setValue(percentActive);
+        checkBox("Accents", accentsImportant);
+        if (tab == 1) {
+            checkItems("VerbListBox", {0, 1, 2});
+            checkBox("PartBut");
+        } else {
+            checkItems("NounListBox", {0, 1});
+            checkBox("NounVocativeBut");
+        }
+        begin(tab, howMany);
+        ASSERT_NE(drill, nullptr);
+    }
+
+    QLineEdit* field(const char* name) const { return child<QLineEdit>(drill, name); }
+    QCheckBox* box(const char* name) const { return child<QCheckBox>(drill, name); }
+    bool shown(const char* name) const { return child<QWidget>(drill, name)->isVisible(); }
+
+    // Types into the answer box (replacing a selected message), then presses Enter there.
+    void answer(const char* beta) {
+        QTest::keyClicks(field("UserField"), QString::fromLatin1(beta));
+        QTest::keyClick(field("UserField"), Qt::Key_Return);
+    }
+
+    std::string weights() const {
+        std::string text;
+        for (const FormEntry& entry : drill->Drill().CoolList.entries())
+            text += std::to_string(entry.weight) + " ";
+        return text;
+    }
+
+    const DrillSettings& settings() const {
+        return drill->objectName() == "VerbQuizWindow" ? VerbDrill : NounDrill;
+    }
+
+    // The words of the typed panel's prompt, top to bottom.
+    std::string prompt() const {
+        std::string text;
+        for (const InflectWordLabel& word : settings().inflectWords)
+            text += label(word.name).toStdString() + "|";
+        return text;
+    }
+
+    // Which layout shows, after checking that nothing of the other one or of the last item is
+    // left: "typed" or "parse".
+    std::string layout() const {
+        const DrillSettings& settings = this->settings();
+        const bool typed = shown("ConjugateFrame");
+        for (const char* name : settings.parseControls) {
+            if (std::string(name) != "CorrectParseField") {
+                EXPECT_EQ(shown(name), !typed) << name;
+            }
+        }
+        EXPECT_FALSE(shown("CorrectParseField"));
+        for (const char* name : settings.correctFormLabels)
+            EXPECT_FALSE(child<QWidget>(drill, name)->isVisibleTo(drill)) << name;
+        EXPECT_EQ(field("UserField")->text(), "");
+        EXPECT_EQ(field("UserGreekField")->text(), "");
+        EXPECT_EQ(label("ActiveOrPassiveTab"),
+                  typed ? settings.inflectCaption : settings.parseCaption);
+        return typed ? "typed" : "parse";
+    }
+};
+
+TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSummary) {
+    startProgram();
+    SetRandomScript(items({{0.99, 4}, {0.99, 3}, {0.99, 5}, {0.99, 6}, {0.99, 1}, {0.99, 2}}, 7));
+    beginTyped(1, 100, true, "6");
+
+    // A participle, with accents counting: the boxes follow the main window's choice.
+    EXPECT_EQ(layout(), "typed");
+    EXPECT_TRUE(shown("VoiceFrame")); // covered by the panel, as neither layout hides it
+    EXPECT_EQ(prompt(), "Present|Active|Participle|Fem. Nom.|Plural|");
+    EXPECT_EQ(label("ConjVerbField"), greek("luvw"));
+    EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
+    EXPECT_FALSE(box("BreathingsBut")->isEnabled());
+    EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    click(drill, "BetaButton");
+    EXPECT_EQ(child<QPushButton>(drill, "BetaButton")->text(), "Hide Beta-Code Template");
+    field("UserField")->setFocus();
+    // Every keystroke shows the Greek of the whole text.
+    const std::string typed = "lu/ousa";
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        QTest::keyClick(field("UserField"), typed[i]);
+        EXPECT_EQ(field("UserGreekField")->text(),
+                  DisplayFontToQString(BetaToDisplayFont(typed.substr(0, i + 1))));
+    }
+    QTest::keyClick(field("UserField"), Qt::Key_Return);
+    EXPECT_EQ(field("UserField")->text(), "Sorry, try again.");
+    EXPECT_EQ(field("UserField")->selectedText(), "Sorry, try again.");
+    EXPECT_EQ(field("UserGreekField")->text(), "");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
+    // Enter again judges the message itself.
+    click(drill, "EnterButton");
+    EXPECT_EQ(weights(), "0 0 0 0 -2 0 0 ");
+    EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    EXPECT_EQ(field("UserField")->selectedText(), "Sorry, try again.");
+    answer(" lu/ ousai ");
+    EXPECT_EQ(field("UserField")->text(), "Correct!");
+    EXPECT_EQ(field("UserGreekField")->text(), "");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
+    EXPECT_FALSE(child<QPushButton>(drill, "EnterButton")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(drill, "GiveUpButton")->isEnabled());
+    pause();
+
+    // An infinitive: no person or number; capitals are wrong however the marks are judged.
+    EXPECT_EQ(status(), " 7| 5| 0| 1| 0%|");
+    EXPECT_EQ(layout(), "typed");
+    EXPECT_EQ(prompt(), "Present|Active|Infinitive|||");
+    answer("LU/EIN");
+    EXPECT_EQ(weights(), "0 0 0 -1 -1 0 0 ");
+    answer("lu/ein");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
+    pause();
+
+    // Marks in another order: wrong while accents count, right once they are ignored.
+    EXPECT_EQ(label("ConjVerbField"), greek("e[cw"));
+    answer("e/)xw");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 -1 0 ");
+    box("ConjAccentsBut")->click();
+    EXPECT_TRUE(box("BreathingsBut")->isEnabled());
+    EXPECT_FALSE(drill->Drill().AccentsCount);
+    answer("e/)x w");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
+    pause();
+
+    // The boxes keep their state; breathings ignored too: a wrong breathing is right.
+    EXPECT_TRUE(box("ConjAccentsBut")->isChecked());
+    answer("i)sthmi");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 -1 ");
+    box("BreathingsBut")->click();
+    EXPECT_FALSE(drill->Drill().BreathingsCount);
+    answer("i/)sthmi");
+    EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
+    pause();
+
+    // Unticking "Ignore Accents?" unticks and disables the breathings box; the other spelling
+    // of the third plural is right, on the entry asked.
+    box("ConjAccentsBut")->click();
+    EXPECT_FALSE(box("BreathingsBut")->isChecked());
+    EXPECT_FALSE(box("BreathingsBut")->isEnabled());
+    EXPECT_TRUE(drill->Drill().AccentsCount);
+    EXPECT_TRUE(drill->Drill().BreathingsCount);
+    answer("lu/ousin");
+    EXPECT_EQ(weights(), "0 1 0 0 -1 0 0 ");
+    pause();
+
+    // Given up: both spellings, the second after "Or:"; the weight stays, Enter means Again.
+    click(drill, "GiveUpButton");
+    EXPECT_EQ(field("UserField")->text(), "See correct answers above.");
+    EXPECT_EQ(field("UserGreekField")->text(), "");
+    EXPECT_EQ(weights(), "0 1 0 0 -1 0 0 ");
+    EXPECT_TRUE(shown("CorrectLableOne"));
+    EXPECT_EQ(label("ConjCorrectVerbOne"), greek("luvousin"));
+    EXPECT_TRUE(shown("CorrectLableTwo"));
+    EXPECT_EQ(label("ConjCorrectVerbTwo"), greek("luvousi"));
+    EXPECT_EQ(DefaultButton(drill), child<QPushButton>(drill, "AgainButton"));
+    QTest::keyClick(field("UserField"), Qt::Key_Return);
+
+    EXPECT_EQ(messages.back(), (Message{"You were drilled on 6 verb forms.\r\n"
+                                        "You got 5 correct, in 10 attempts.\r\n"
+                                        "You gave up on 1 form.\r\n"
+                                        "\r\n"
+                                        "Your score for this session is 42%.",
+                                        MsgIcon::Exclamation}));
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(InflectTest, EachDrillAsksTypedItemsAsPercentActiveSaysWithNothingLeftOver) {
+    startProgram();
+    struct Case {
+        int tab;
+        int percentActive;
+        const char* got;    // the summary's second line
+        const char* gaveUp; // its third line onwards
+    };
+    const Case cases[] = {
+        {1, 0, "You got 0 correct, in 0 attempts.",
+         "You gave up on 4 forms.\r\nYour score for this session is 0%."},
+        {1, 50, "You got 1 correct, in 1 attempts.",
+         "You gave up on 3 forms.\r\nYour score for this session is 25%."},
+        {1, 100, "You got 3 correct, in 3 attempts.",
+         "You gave up on 1 form.\r\n\r\nYour score for this session is 75%."},
+        {2, 0, "You got 0 correct, in 0 attempts.",
+         "You gave up on 4 forms.\r\nYour score for this session is 0%."},
+        {2, 50, "You got 1 correct, in 1 attempts.",
+         "You gave up on 3 forms.\r\nYour score for this session is 25%."},
+        {2, 100, "You got 3 correct, in 3 attempts.",
+         "You gave up on 1 form.\r\n\r\nYour score for this session is 75%."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.tab) + " " + std::to_string(c.percentActive));
+        const bool verb = c.tab == 1;
+        // Modes 21, 71, 31, 91, each drawing the first candidate: lu/w or lo/gos.
+        SetRandomScript(items({{0.2, 0}, {0.7, 0}, {0.3, 0}, {0.9, 0}}, verb ? 7 : 6));
+        beginTyped(c.tab, c.percentActive, false, "4");
+        int typedItems = 0;
+        for (int mode : {21, 71, 31, 91}) {
+            const bool typed = mode <= c.percentActive;
+            ASSERT_EQ(layout(), typed ? "typed" : "parse") << mode;
+            if (!typed) {
+                // After a click on Give Up the Enter key means Again, not End Drill.
+                click(drill, "GiveUpButton");
+                EXPECT_NE(selected(), "");
+                QTest::keyClick(drill->focusWidget(), Qt::Key_Return);
+                continue;
+            }
+            EXPECT_EQ(prompt(), verb ? "Present|Active|Indicative|1st Person|Singular|"
+                                     : "Masculine|Nominative|Singular|");
+            EXPECT_EQ(label(verb ? "ConjVerbField" : "DeclWordField"),
+                      greek(verb ? "luvw" : "lovgo\""));
+            EXPECT_TRUE(box("ConjAccentsBut")->isChecked());
+            if (typedItems++ == 0) {
+                // No other spelling among the candidates: no "Or:".
+                click(drill, "GiveUpButton");
+                EXPECT_EQ(label("ConjCorrectVerbOne"), greek(verb ? "luvw" : "lovgos"));
+                EXPECT_TRUE(shown("CorrectLableOne"));
+                EXPECT_FALSE(verb && shown("CorrectLableTwo"));
+                click(drill, "AgainButton");
+            } else {
+                answer(verb ? "lu/w" : "lo/gos");
+                EXPECT_EQ(drill->Drill().CoolList[0].weight, typedItems - 1);
+                pause();
+            }
+        }
+        EXPECT_EQ(messages.back().text, std::string("You were drilled on 4 ") +
+                                            (verb ? "verb " : "") + "forms.\r\n" + c.got + "\r\n" +
+                                            c.gaveUp);
+        settle();
+    }
+}
+
+// Saves both windows in typed mode as pictures when LEXIVO_PICTURES names a folder: a
+// participle, an infinitive and a give-up showing both spellings; a noun and its give-up.
+TEST_F(InflectTest, Pictures) {
+    const QString target = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
+    if (target.isEmpty())
+        GTEST_SKIP() << "LEXIVO_PICTURES not set";
+    const std::string verbs = read("Data/Verbs.lxd"), nouns = read("Data/Nouns.lxd"),
+                      list = read("Data/NounList.lxd");
+    useBuiltData(); // with the font
+    write("Data/Verbs.lxd", verbs);
+    write("Data/Nouns.lxd", nouns);
+    write("Data/NounList.lxd", list);
+    startProgram();
+    SetRandomScript(items({{0.0, 4}, {0.0, 3}, {0.0, 2}}, 7));
+    beginTyped(1, 100, false, "3");
+    drill->adjustSize();
+    QTest::keyClicks(field("UserField"), QStringLiteral("lu/ousai"));
+    QCoreApplication::processEvents();
+    drill->grab().save(target + "/typed-participle.png");
+    QTest::keyClick(field("UserField"), Qt::Key_Return);
+    pause();
+    QTest::keyClicks(field("UserField"), QStringLiteral("lu/"));
+    QCoreApplication::processEvents();
+    drill->grab().save(target + "/typed-infinitive.png");
+    click(drill, "GiveUpButton");
+    click(drill, "AgainButton");
+    click(drill, "GiveUpButton");
+    QCoreApplication::processEvents();
+    drill->grab().save(target + "/typed-givenup.png");
+    drill->close();
+    settle();
+
+    SetRandomScript(items({{0.0, 4}}, 6));
+    beginTyped(2, 100, false, "1");
+    drill->adjustSize();
+    QCoreApplication::processEvents();
+    drill->grab().save(target + "/typed-noun.png");
+    click(drill, "GiveUpButton");
+    QCoreApplication::processEvents();
+    drill->grab().save(target + "/typed-noun-givenup.png");
+}
+
+} // namespace
