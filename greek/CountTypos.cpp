@@ -4,12 +4,17 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // The error table is kept three rows at a time. Its values are capped at 100: only values below
 // 5 are ever taken, and a capped minimum of sums is the cap of the true one, so the result is the
 // same as with unbounded values for texts of any length. A scaled result that a long tail would
 // push past the 16-bit range is held at its largest value.
+//
+// No row's least value is below the lesser of the two rows above it, so once two rows in turn
+// hold nothing below the count that still matters, no later row will: the counting stops there.
 
 namespace {
 
@@ -19,28 +24,44 @@ constexpr int NoOccurrence = 5;
 constexpr std::size_t NoTail = 15;
 constexpr std::size_t StackCells = 3 * 64;
 
-// The least error count of pattern ending at each character of text: d(P, j) for j = 0..T.
-const Cell* LastRow(const std::string& pattern, const std::string& text, bool countSwaps,
+// The least error count of pattern ending at each character of text: d(P, j) for j = 0..T; null
+// when no count below limit is left.
+const Cell* LastRow(const std::string& pattern, std::string_view text, bool countSwaps, int limit,
                     Cell* cells) {
     const std::size_t width = text.size() + 1;
+    const auto* t = reinterpret_cast<const unsigned char*>(text.data());
     Cell* older = cells;           // row i-2
     Cell* prev = cells + width;    // row i-1
     Cell* cur = cells + 2 * width; // row i
-    std::fill(prev, prev + width, Cell{0});
+    std::fill(cells, cells + 2 * width, Cell{0});
     const int swapCost = countSwaps ? 1 : 0;
+    int prevLeast = 0;
     for (std::size_t i = 1; i <= pattern.size(); ++i) {
-        const char pi = pattern[i - 1];
-        cur[0] = static_cast<Cell>(std::min<std::size_t>(i, Cap));
+        const auto pi = static_cast<unsigned char>(pattern[i - 1]);
+        const auto before = i > 1 ? static_cast<unsigned char>(pattern[i - 2]) : 0;
+        const int crossed = i > 1 ? swapCost : Cap; // a crossed pair needs two characters
+        int left = static_cast<int>(std::min<std::size_t>(i, Cap));
+        cur[0] = static_cast<Cell>(left);
+        int least = left;
+        int diagonal = prev[0];
+        int crossedFrom = Cap; // older[j - 2], none before the second character of text
+        unsigned char tBefore = 0;
         for (std::size_t j = 1; j < width; ++j) {
-            const char tj = text[j - 1];
-            int best = prev[j - 1] + (pi != tj);
-            best = std::min(best, prev[j] + 1);
-            best = std::min(best, cur[j - 1] + 1);
-            if (i > 1 && j > 1)
-                best = std::min(best, older[j - 2] + (pattern[i - 2] != tj) + (pi != text[j - 2]) +
-                                          swapCost);
-            cur[j] = static_cast<Cell>(std::min(best, Cap));
+            const unsigned char tj = t[j - 1];
+            const int up = prev[j];
+            int best = std::min({diagonal + (pi != tj), up + 1, left + 1,
+                                 crossedFrom + (before != tj) + (pi != tBefore) + crossed});
+            best = std::min(best, Cap);
+            cur[j] = static_cast<Cell>(best);
+            least = std::min(least, best);
+            left = best;
+            diagonal = up;
+            crossedFrom = older[j - 1];
+            tBefore = tj;
         }
+        if (i < pattern.size() && least >= limit && prevLeast >= limit)
+            return nullptr;
+        prevLeast = least;
         Cell* spare = older;
         older = prev;
         prev = cur;
@@ -49,33 +70,149 @@ const Cell* LastRow(const std::string& pattern, const std::string& text, bool co
     return prev;
 }
 
+struct Occurrence {
+    int count = NoOccurrence;
+    std::size_t tail = NoTail;
+};
+
+// The least count below limit of pattern in text, with the tail after its earliest end (text of any
+// length, a stretch of a longer one too).
+Occurrence Search(const std::string& pattern, std::string_view text, bool countSwaps, int limit) {
+    const std::size_t t = text.size();
+    Occurrence best;
+    std::array<Cell, StackCells> onStack;
+    std::vector<Cell> onHeap;
+    Cell* cells = onStack.data();
+    if (3 * (t + 1) > StackCells) {
+        onHeap.resize(3 * (t + 1));
+        cells = onHeap.data();
+    }
+    const Cell* last = LastRow(pattern, text, countSwaps, limit, cells);
+    for (std::size_t j = 1; last && j <= t && best.count > 0; ++j) {
+        if (last[j] < best.count && last[j] < limit)
+            best = {last[j], t - j};
+    }
+    return best;
+}
+
+// The same search with swaps counted, for a pattern of 1 to 64 characters, one column of the table
+// at a time as bits: bit i of the vectors tells how row i+1 differs from its neighbours (Myers'
+// vectors, with Hyyro's term for a crossed pair). Rows hold counts without the cap, which makes
+// no difference below it.
+Occurrence SearchBits(const std::string& pattern, std::string_view text, int limit) {
+    using Bits = std::uint64_t;
+    const std::size_t m = pattern.size();
+    std::array<Bits, 256> matches{};
+    for (std::size_t i = 0; i < m; ++i)
+        matches[static_cast<unsigned char>(pattern[i])] |= Bits{1} << i;
+    const Bits last = Bits{1} << (m - 1);
+    Bits up = ~Bits{0}, down = 0; // row i+1 is one more, one less than row i
+    Bits sameBefore = ~Bits{0}, matchBefore = 0;
+    int score = static_cast<int>(m);
+    Occurrence best;
+    for (std::size_t j = 0; j < text.size() && best.count > 0; ++j) {
+        const Bits match = matches[static_cast<unsigned char>(text[j])];
+        const Bits crossed = ((~sameBefore & match) << 1) & matchBefore;
+        const Bits same = crossed | (((match & up) + up) ^ up) | match | down;
+        const Bits rightUp = down | ~(same | up);
+        const Bits rightDown = up & same;
+        score += (rightUp & last) != 0;
+        score -= (rightDown & last) != 0;
+        const Bits shifted = rightUp << 1;
+        down = shifted & same;
+        up = (rightDown << 1) | ~(shifted | same);
+        sameBefore = same;
+        matchBefore = match;
+        if (score < best.count && score < limit)
+            best = {score, text.size() - j - 1};
+    }
+    return best;
+}
+
+// Either search, whichever is quicker for the text.
+Occurrence Scan(const std::string& pattern, std::string_view text, bool countSwaps, int limit) {
+    if (countSwaps && !pattern.empty() && pattern.size() <= 64 && text.size() >= 64)
+        return SearchBits(pattern, text, limit);
+    return Search(pattern, text, countSwaps, limit);
+}
+
+// A long text is searched only around the places where an occurrence can lie. With swaps counted
+// every error costs at least 1 and spoils at most two neighbouring characters of the pattern, so
+// an occurrence with fewer than limit errors holds one of 2 x (limit - 1) + 1 pieces of the
+// pattern's start exactly; it lies within limit - 1 characters of where that piece puts it.
+// Stretches of text that no piece reaches are skipped; the result is the same.
+constexpr std::size_t LongText = 64;
+
+std::vector<std::pair<std::size_t, std::size_t>> Stretches(const std::string& pattern,
+                                                           std::string_view text, int limit) {
+    const std::size_t pieces = 2 * std::size_t(limit - 1) + 1;
+    const std::size_t q = std::min<std::size_t>(4, pattern.size() / pieces);
+    const std::size_t slack = std::size_t(limit - 1);
+    const std::uint32_t mask = q == 4 ? 0xFFFFFFFFu : (1u << (8 * q)) - 1;
+    auto bytesAt = [](std::string_view s, std::size_t at, std::size_t n) {
+        std::uint32_t v = 0;
+        for (std::size_t k = 0; k < n; ++k)
+            v = (v << 8) | static_cast<unsigned char>(s[at + k]);
+        return v;
+    };
+    std::array<std::uint32_t, 2 * NoOccurrence> keys{};
+    for (std::size_t r = 0; r < pieces; ++r)
+        keys[r] = bytesAt(pattern, r * q, q);
+    std::vector<std::pair<std::size_t, std::size_t>> found;
+    std::uint32_t window = 0;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        window = ((window << 8) | static_cast<unsigned char>(text[j])) & mask;
+        if (j + 1 < q)
+            continue;
+        const std::size_t at = j + 1 - q;
+        for (std::size_t r = 0; r < pieces; ++r) {
+            if (window != keys[r])
+                continue;
+            const std::size_t lead = r * q + slack;
+            found.emplace_back(at > lead ? at - lead : 0,
+                               std::min(text.size(), at + pattern.size() + slack - r * q));
+        }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::pair<std::size_t, std::size_t>> merged;
+    for (const auto& stretch : found) {
+        if (!merged.empty() && stretch.first <= merged.back().second)
+            merged.back().second = std::max(merged.back().second, stretch.second);
+        else
+            merged.push_back(stretch);
+    }
+    return merged;
+}
+
 } // namespace
 
 std::int16_t CountTypos(const std::string& pattern, const std::string& text, bool countSwaps,
                         bool scaleByLength) {
+    return CountTyposBelow(pattern, text, countSwaps, scaleByLength, NoOccurrence);
+}
+
+std::int16_t CountTyposBelow(const std::string& pattern, const std::string& text, bool countSwaps,
+                             bool scaleByLength, int limit) {
+    limit = std::clamp(limit, 1, NoOccurrence);
     const std::size_t p = pattern.size();
     const std::size_t t = text.size();
-    int count = NoOccurrence;
-    std::size_t tail = NoTail;
+    Occurrence best;
     if (p == 0 && t == 0) {
-        count = 0;
-        tail = 0;
-    } else if (t >= 2) {
-        std::array<Cell, StackCells> onStack;
-        std::vector<Cell> onHeap;
-        Cell* cells = onStack.data();
-        if (3 * (t + 1) > StackCells) {
-            onHeap.resize(3 * (t + 1));
-            cells = onHeap.data();
+        best = {0, 0};
+    } else if (t < 2) {
+        // A text of one character is never searched.
+    } else if (countSwaps && t >= LongText && p >= 3 * (2 * std::size_t(limit - 1) + 1)) {
+        for (const auto& [from, to] : Stretches(pattern, text, limit)) {
+            const Occurrence here =
+                Scan(pattern, std::string_view(text).substr(from, to - from), true, limit);
+            if (here.count < best.count)
+                best = {here.count, here.tail + (t - to)};
         }
-        const Cell* last = LastRow(pattern, text, countSwaps, cells);
-        for (std::size_t j = 1; j <= t && count > 0; ++j) {
-            if (last[j] < count) {
-                count = last[j];
-                tail = t - j;
-            }
-        }
+    } else {
+        best = Scan(pattern, text, countSwaps, limit);
     }
+    const int count = best.count;
+    const std::size_t tail = best.tail;
     if (!scaleByLength)
         return static_cast<std::int16_t>(count);
     long long scaled = count;
