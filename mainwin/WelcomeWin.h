@@ -30,6 +30,11 @@ public:
     // Reads the user's Prefs.lxp (or takes the defaults) and shows it in the controls.
     void LoadPrefs();
 
+    // Whether the chosen list has a word in the chosen chapters.
+    bool CheckChapters();
+    // Starts a vocabulary drill, or says that the chosen chapters hold no word.
+    void StartVocabDrill();
+
 protected:
     // Closing by the close box ends the program at once, without saving.
     void closeEvent(QCloseEvent* event) override;

@@ -1,9 +1,9 @@
-#include "widgets/Controls.h"
 #include "mainwin/NounPane.h"
-#include "widgets/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/VocabPane.h"
 #include "mainwin/WelcomeWin.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,6 +57,7 @@ void WelcomeWin::buildMenus() {
     mnuHelpHelp = menuItem(help, "mnuHelpHelp", "Lexivo Help", "Ctrl+H");
 
     connect(mnuFileQuit, &QAction::triggered, this, &WelcomeWin::mnuFileQuit_Click);
+    connect(mnuDrillsVocab, &QAction::triggered, this, &WelcomeWin::StartVocabDrill);
     connect(mnuDrillDefault, &QAction::triggered, this, &WelcomeWin::mnuDrillDefault_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &WelcomeWin::mnuHelpAbout_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &WelcomeWin::mnuHelpHelp_Click);
@@ -171,6 +172,7 @@ void WelcomeWin::buildControls() {
     connect(PercentActive, &QSlider::valueChanged, this, &WelcomeWin::PercentActive_Change);
     connect(Command1, &QPushButton::clicked, this, &WelcomeWin::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &WelcomeWin::Command3_Click);
+    connect(vocabPane_->BeginButton(), &QPushButton::clicked, this, &WelcomeWin::StartVocabDrill);
     connect(vocabPane_->DefaultButton(), &QPushButton::clicked, this, &WelcomeWin::SetDefaultPrefs);
 }
 

@@ -83,6 +83,11 @@ std::int16_t ClampToInt16(double value) {
 std::string NumberText(double value) {
     if (value == 0.0)
         return " 0";
+    // Whole numbers below 10^15 print as their digits, as %.15G gives them, only sooner.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        const std::string digits = std::to_string(static_cast<long long>(value));
+        return value < 0 ? digits : " " + digits;
+    }
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::string text = buffer;

@@ -43,20 +43,28 @@ bool isLineEnd(char c) {
 } // namespace
 
 std::vector<std::string> ReadLines(const std::string& path) {
-    const std::string text = readWholeFile(path);
+    LineReader reader(path);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos)
-            end = text.size();
-        else if (end > start && text[end - 1] == '\r')
-            --end;
-        lines.emplace_back(text, start, end - start);
-        start = next;
-    }
+    std::string_view line;
+    while (reader.Next(line))
+        lines.emplace_back(line);
     return lines;
+}
+
+LineReader::LineReader(const std::string& path) : text_(readWholeFile(path)) {}
+
+bool LineReader::Next(std::string_view& line) {
+    if (pos_ >= text_.size())
+        return false;
+    std::size_t end = text_.find('\n', pos_);
+    const std::size_t next = end == std::string::npos ? text_.size() : end + 1;
+    if (end == std::string::npos)
+        end = text_.size();
+    else if (end > pos_ && text_[end - 1] == '\r')
+        --end;
+    line = std::string_view(text_).substr(pos_, end - pos_);
+    pos_ = next;
+    return true;
 }
 
 ValueReader::ValueReader(const std::string& path) : text_(readWholeFile(path)) {}
@@ -125,7 +133,9 @@ void ValueWriter::writeLine(const std::string& line) {
 }
 
 void ValueWriter::WriteString(const std::string& text) {
-    writeLine('"' + text + '"');
+    lines_ += '"';
+    lines_ += text;
+    lines_ += "\"\r\n";
 }
 
 void ValueWriter::WriteInt(long long value) {
@@ -133,7 +143,7 @@ void ValueWriter::WriteInt(long long value) {
 }
 
 void ValueWriter::WriteQuotedNumber(double value) {
-    writeLine('"' + NumberText(value) + '"');
+    WriteString(NumberText(value));
 }
 
 void ValueWriter::Commit() {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QSaveFile;
@@ -13,6 +14,18 @@ class QSaveFile;
 // Every whole line of a file; a line ends at LF, and a CR just before the LF is dropped. A last
 // line without its line end counts; nothing follows the last line end.
 std::vector<std::string> ReadLines(const std::string& path);
+
+// The same lines one at a time, without a copy of each: for files of many lines.
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+    // The next line; false when none is left.
+    bool Next(std::string_view& line);
+
+private:
+    std::string text_;
+    std::size_t pos_ = 0;
+};
 
 // Reads a file value by value, as the user files (preferences, scores) are written.
 class ValueReader {

@@ -7,28 +7,46 @@
 #include "platform/RunError.h"
 #include "platform/SeqFile.h"
 
+#include <algorithm>
+
 namespace {
 
 // Hands out the lines of a list one by one; running past the last is a read error.
 class LineCursor {
 public:
-    explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit LineCursor(const std::string& path) : reader_(path) {}
 
-    std::string& Next() {
-        if (next_ >= lines_.size())
+    std::string_view Next() {
+        std::string_view line;
+        if (!reader_.Next(line))
             throw RunError(ErrNo::InputPastEnd, "Input past end of file");
-        return lines_[next_++];
+        return line;
     }
-    std::string Text() { return std::move(Next()); }
-    double Number() { return LeadingNumber(Next()); }
+    std::string Text() { return std::string(Next()); }
+    double Number() { return lineNumber(Next()); }
     // A count of the file: rounded, beyond 16 bits an overflow.
     std::int16_t Count() { return RoundToInt16(Number()); }
     // A link or flag: rounded and held within 16 bits, so that a wild link is just "none".
     std::int16_t Link() { return ClampToInt16(Number()); }
 
 private:
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0;
+    // Most number lines are a few digits, perhaps with a minus sign: those are read here at
+    // once; any other line as its leading number.
+    static double lineNumber(std::string_view line) {
+        const bool negative = !line.empty() && line[0] == '-';
+        const std::string_view digits = line.substr(negative ? 1 : 0);
+        if (digits.empty() || digits.size() > 9)
+            return LeadingNumber(line);
+        int value = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9')
+                return LeadingNumber(line);
+            value = value * 10 + (c - '0');
+        }
+        return negative ? -value : value;
+    }
+
+    LineReader reader_;
 };
 
 bool startsWithI(const std::string& text) {
@@ -62,7 +80,7 @@ MeaningRecord readMeaning(LineCursor& in) {
 
 WordTable ReadVocabList(const std::string& path, double chaptStart, double chaptEnd,
                         const std::function<void(int, int)>& progress) {
-    LineCursor in(ReadLines(path));
+    LineCursor in(path);
     const int count = in.Count();
 
     WordTable table;
@@ -85,6 +103,7 @@ WordTable ReadVocabList(const std::string& path, double chaptStart, double chapt
         r.MarkerFlag = in.Link();
         r.Marker = in.Text();
         r.MeaningCount = in.Count();
+        r.Meanings.reserve(std::size_t(std::clamp(int(r.MeaningCount), 0, KeptMeanings)));
         for (int j = 0; j < r.MeaningCount; ++j) {
             MeaningRecord m = readMeaning(in);
             if (j < KeptMeanings)

@@ -58,4 +58,8 @@ TEST(NumberText, NonNegativeNumbersGetALeadingBlank) {
     EXPECT_EQ(NumberText(-0.0), " 0");
     EXPECT_EQ(NumberText(-0.25), "-0.25");
     EXPECT_EQ(NumberText(32767), " 32767");
+    // Whole numbers print as digits up to 15 of them, then in the exponent form.
+    EXPECT_EQ(NumberText(-999999999999999), "-999999999999999");
+    EXPECT_EQ(NumberText(1e15), " 1E+15");
+    EXPECT_EQ(NumberText(-3e20), "-3E+20");
 }

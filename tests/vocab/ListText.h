@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,20 +24,12 @@ struct TestWord {
     int meaningCount = -1; // written instead of the number of meanings when not -1
 };
 
-inline std::string NumberLine(double n) {
-    std::string text = std::to_string(n);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
 inline std::string ListText(const std::vector<TestWord>& words) {
     std::string text = std::to_string(words.size()) + "\r\n";
     auto line = [&text](const std::string& value) { text += value + "\r\n"; };
     for (std::size_t i = 0; i < words.size(); ++i) {
         const TestWord& w = words[i];
-        line(NumberLine(w.chapter));
+        line((std::ostringstream() << w.chapter).str());
         line(w.headword);
         line(w.secondForm.empty() ? w.headword : w.secondForm);
         line(std::to_string(w.nextEntry));

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/PrefsFile.h"
+#include "greek/GreekStuff.h"
+#include "platform/Random.h"
+#include "platform/Text.h"
+#include "support/ProgramTest.h"
+#include "vocab/ListText.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+// The program started for the user Maria with a vocabulary list of the test's own, and a drill
+// on it started from the main window with scripted random numbers.
+class QuizTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        makeData();
+        std::filesystem::create_directories(path("Users/Maria"));
+        SetDefaultPrefValues(prefs);
+        prefs.VocabChaptStart = 1;
+        prefs.VocabChaptEnd = 9;
+    }
+    void TearDown() override {
+        SetRandomScript({});
+        // Deleting a drill window deletes its menus, which are top-level widgets too.
+        std::vector<QPointer<QWidget>> quizzes;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "QuizWindow")
+                quizzes.emplace_back(top);
+        for (const QPointer<QWidget>& q : quizzes)
+            delete q.data();
+        ProgramTest::TearDown();
+    }
+
+    void writeList(const std::vector<TestWord>& words) {
+        write("Data/Athenaze.lxv", ListText(words));
+    }
+
+    // Starts the program and clicks "Begin Drill" with these random numbers scripted; returns
+    // the drill window, or nullptr when none is open.
+    QWidget* startDrill(std::vector<double> script) {
+        WritePrefsFile(path("Users/Maria/Prefs.lxp"), prefs);
+        main = start(QStringLiteral("Maria"));
+        SetRandomScript(std::move(script));
+        click(main, "VocabBeginButton");
+        quiz = quizWindow();
+        return quiz;
+    }
+
+    static QWidget* quizWindow() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "QuizWindow" && top->isVisible())
+                return top;
+        return nullptr;
+    }
+
+    template <class Control> Control* find(const char* name) const {
+        return child<Control>(quiz, name);
+    }
+    QString label(const char* name) const { return find<QLabel>(name)->text(); }
+    template <class Control> Control* slot(const char* kind, int i) const {
+        return quiz->findChild<Control*>(QString::fromLatin1(kind) + "_" + QString::number(i));
+    }
+    QLabel* answer(int i) const { return slot<QLabel>("AnswerField", i); }
+    QLabel* marker(int i) const { return slot<QLabel>("AnswerCaseField", i); }
+    QFrame* frame(int i) const { return slot<QFrame>("AnswerFrame", i); }
+    int visibleSlots() const {
+        int n = 0;
+        for (int i = 0; i < 6; ++i)
+            n += frame(i)->isVisible() && answer(i)->isVisible() && marker(i)->isVisible();
+        return n;
+    }
+
+    // Types into the answer field and presses Return there, as the user does.
+    void answerWith(const char* keys) {
+        QLineEdit* field = find<QLineEdit>("UserField");
+        field->setFocus();
+        QTest::keyClicks(field, QString::fromLatin1(keys));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    void pressEnter() { click(quiz, "Enter"); }
+
+    static QString greek(const char* beta) { return DisplayFontToQString(BetaToDisplayFont(beta)); }
+
+    LexivoPrefFile prefs;
+    WelcomeWin* main = nullptr;
+    QWidget* quiz = nullptr;
+};
+
+// A value that Rnd gives so that the whole part of (n x value + 1) is k (1..n).
+inline double pick(int k, int n) {
+    return (k - 0.5) / n;
+}

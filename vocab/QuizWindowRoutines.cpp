@@ -1,0 +1,218 @@
+#include "app/MyApp.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/RunError.h"
+#include "platform/Text.h"
+#include "vocab/ListFile.h"
+#include "vocab/Markers.h"
+#include "vocab/QuizWindow.h"
+#include "vocab/SaveWin.h"
+#include "vocab/ScoreFile.h"
+#include "widgets/BetaCodeWin.h"
+#include "widgets/ProgDialog.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The shared progress window, shown with a caption and a bar from 0 to max.
+ProgDialog& showProgress(const char* caption, int max) {
+    ProgDialog& progress = ProgDialog::Get();
+    progress.SetCaption(caption);
+    progress.SetValue(0);
+    progress.SetMax(max);
+    if (!progress.isVisible())
+        progress.ShowNow();
+    return progress;
+}
+
+std::function<void(int, int)> progressSteps(ProgDialog& progress) {
+    return [&progress](int value, int) { progress.SetValue(value); };
+}
+
+const char* const scoreProblems = "There were problems with your saved scores.";
+
+QFont fontOf(const std::string& family, int points) {
+    QFont font(ToQString(family));
+    font.setPointSize(points);
+    return font;
+}
+
+} // namespace
+
+void QuizWindow::StartDrill(QWidget* mainWindow) {
+    auto* window = new QuizWindow(mainWindow);
+    window->Form_Load();
+}
+
+QuizWindow::QuizWindow(QWidget* mainWindow)
+    : mainWindow_(mainWindow), drill_(DrillSettingsFrom(Prefs)) {
+    setObjectName(QStringLiteral("QuizWindow"));
+    setWindowTitle(QStringLiteral("Lexivo Vocabulary Drill"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildMenus();
+    buildControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the drill's surface has one size
+}
+
+void QuizWindow::Form_Load() {
+    TypeCaseField->clear();
+    for (int i = 0; i < MarkerItemCount; ++i)
+        TypeCaseField->addItem(QString::fromLatin1(MarkerItemText(i)));
+    SelectCaseItem("");
+    UserGreekField->clear();
+    UserGreekField->setFont(fontOf("Ortholex", 16));
+    BetaButton->setText(QStringLiteral("Show Beta-Code Template"));
+    drill_.Table.WordCount = LoadVocabFile();
+    // The list may have changed since the main window checked it.
+    if (drill_.Table.DrillWords.empty()) {
+        ShowMessage("There are no vocabulary words in the selected chapter.", MsgIcon::Stop);
+        Unload();
+        return;
+    }
+    NextItem();
+}
+
+int QuizWindow::LoadVocabFile() {
+    const DrillSettings& s = drill_.Settings;
+    ProgDialog* progress = nullptr;
+    drill_.Table = ReadVocabListOrEnd(
+        DataFolder + PathSeparator + s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
+        [&progress] { progress = &showProgress("Opening File", 0); },
+        [&progress](int i, int count) {
+            progress->SetMax(count);
+            progress->SetValue(i);
+        });
+    progress->SetValue(0);
+    progress->hide();
+    LoadUserScores();
+    return drill_.Table.WordCount;
+}
+
+void QuizWindow::LoadUserScores() {
+    const std::string path = ScoreFilePath(UserFolder, drill_.Settings.VocabFileName);
+    if (!FileExists(path))
+        return;
+    ProgDialog& progress = showProgress("Loading your saved scores...", drill_.Table.WordCount);
+    const ScoreLoad result = LoadScores(path, drill_.Table, progressSteps(progress));
+    progress.SetValue(0);
+    ProgDialog::Unload();
+    if (result == ScoreLoad::Problem)
+        ShowMessage(scoreProblems, MsgIcon::Stop);
+    else if (result == ScoreLoad::Mismatch)
+        ShowMessage("There were some errors in reading your saved scores. Some words' scores may "
+                    "have been reset.",
+                    MsgIcon::Exclamation);
+}
+
+void QuizWindow::SaveUserScores() {
+    const std::string path = ScoreFilePath(UserFolder, drill_.Settings.VocabFileName);
+    ProgDialog& progress = showProgress("Saving Scores File", drill_.Table.WordCount);
+    try {
+        SaveScores(path, drill_.Table, progressSteps(progress));
+    } catch (const RunError&) {
+        ProgDialog::Unload();
+        ShowMessage(scoreProblems, MsgIcon::Stop);
+        return;
+    }
+    progress.SetValue(0);
+    ProgDialog::Unload();
+}
+
+void QuizWindow::NextItem() {
+    const bool more = drill_.NextItem(Prefs.Reinforcement);
+    UpdateStatus();
+    if (!more) {
+        EndDrill();
+        return;
+    }
+    SetDirectionFonts();
+    ShowItemInfo();
+    show();
+    ArmEnter();
+}
+
+void QuizWindow::UpdateStatus() {
+    ToGoField->setText(ToQString(drill_.ToGoText()));
+    ScoreField->setText(ToQString(drill_.ScoreText()));
+    StatsField->setText(ToQString(drill_.StatsText()));
+}
+
+void QuizWindow::SetDirectionFonts() {
+    const DrillSettings& s = drill_.Settings;
+    const bool toGreek = drill_.ToGreek;
+    QuizField->setFont(toGreek ? fontOf(s.EnglishFont, 14) : fontOf(s.GreekFont, 20));
+    UserField->setFont(fontOf(s.EnglishFont, 11));
+    TypeCaseField->setFont(fontOf(s.EnglishFont, 10));
+    for (QLabel* answer : AnswerField)
+        answer->setFont(toGreek ? fontOf(s.GreekFont, 15) : fontOf(s.EnglishFont, 11));
+    for (QLabel* marker : AnswerCaseField)
+        marker->setFont(fontOf(s.EnglishFont, 9));
+    UserGreekField->setFont(fontOf(s.GreekFont, 16));
+    UserGreekField->setVisible(toGreek);
+}
+
+void QuizWindow::ShowItemInfo() {
+    ChapterField->setText(ToQString(drill_.ChapterText()));
+    ItemScoreField->setText(ToQString(drill_.ItemScoreText()));
+    QuizField->setText(drill_.ToGreek ? ToQString(drill_.QuizText)
+                                      : DisplayFontToQString(drill_.QuizText));
+    // The slots are empty again: the answer field starts afresh with no marker.
+    UserField->clear();
+    SelectCaseItem("");
+    ShowSlots();
+    Enter->setText(ToQString(drill_.EnterCaption));
+    Enter->setEnabled(true);
+}
+
+void QuizWindow::ShowSlots() {
+    for (int i = 0; i < SlotCount; ++i) {
+        const AnswerSlot& slot = drill_.Slots[std::size_t(i)];
+        QLabel* answer = AnswerField[std::size_t(i)];
+        answer->setText(drill_.ToGreek ? DisplayFontToQString(slot.Answer)
+                                       : ToQString(slot.Answer));
+        AnswerCaseField[std::size_t(i)]->setText(ToQString(slot.Case));
+        answer->setVisible(slot.Visible);
+        AnswerCaseField[std::size_t(i)]->setVisible(slot.Visible);
+        QFrame* frame = AnswerFrame[std::size_t(i)];
+        frame->setVisible(slot.Visible);
+        frame->setAutoFillBackground(slot.Fill != SlotFill::None);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window,
+                         slot.Fill == SlotFill::Right ? QColor(0, 255, 0) : QColor(255, 0, 0));
+        frame->setPalette(palette);
+    }
+}
+
+void QuizWindow::ArmEnter() {
+    Enter->setEnabled(true);
+    UserField->setFocus();
+}
+
+void QuizWindow::EndDrill() {
+    if (SaveWin::AskToSave(this))
+        SaveUserScores();
+    Unload();
+}
+
+void QuizWindow::Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+    hide();
+    deleteLater();
+}
+
+void QuizWindow::Form_Unload() {
+    BetaButton->setText(QStringLiteral("Show Beta-Code Template"));
+    if (BetaCodeWin::Loaded() && BetaCodeWin::Loaded()->isVisible())
+        BetaCodeWin::UnloadChart();
+    if (mainWindow_)
+        mainWindow_->show();
+}

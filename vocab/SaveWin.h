@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The prompt "Save Scores" at the end of a vocabulary drill: Save (the default button) or Don't
+// Save. Its close box saves nothing.
+class SaveWin : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SaveWin(QWidget* parent);
+
+    // Shows the prompt modally; true when the user chose Save.
+    static bool AskToSave(QWidget* parent);
+
+private:
+    QLabel* Label1;
+    QPushButton* SaveButton;
+    QPushButton* DontSave;
+};
