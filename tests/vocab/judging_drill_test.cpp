@@ -40,7 +40,7 @@ std::map<std::string, std::string> filesUnder(const std::string& folder) {
 class JudgedDrillTest : public QuizTest {
 protected:
     // Creates the user Anna at the program's start and sets the drill up on the main window:
-    // 10 items, half of them English-to-Greek, every word choice a review choice.
+    // this many items, half of them English-to-Greek, every word choice a review choice.
     void startAsNewUser(int items) {
         whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
             whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {

@@ -7,264 +7,203 @@
 
 #include <gtest/gtest.h>
 
+// Judging without windows. Whole drills through the window are judged in judging_drill_test.cpp.
 namespace {
 
 class JudgingTest : public ::testing::Test {
 protected:
-    // A drill over chapters start..end of words, with no item asked yet.
-    VocabDrill drill(const std::vector<TestWord>& words, int start, int end, bool accents = false) {
+    // Asks word Greek-to-English, or the ring English-to-Greek, over chapters 2..4 with one slot
+    // per answer (text and marker box text), judges, and returns what the slots show: "+" or "-"
+    // for the fill, the answer (Greek in Beta code) and the marker text.
+    std::string judge(const std::vector<TestWord>& words, int word, std::vector<MeaningPair> ring,
+                      const std::vector<std::pair<std::string, std::string>>& answers,
+                      bool accents = false) {
         DrillSettings settings;
-        settings.Iterations = 5;
-        settings.VocabChaptStart = start;
-        settings.VocabChaptEnd = end;
+        settings.VocabChaptStart = 2;
+        settings.VocabChaptEnd = 4;
         settings.CountAccents = accents;
-        VocabDrill d(settings);
-        d.Table = ReadVocabList(folder.write("list.lxv", ListText(words)), start, end);
-        return d;
-    }
-    // Asks word Greek-to-English, or the ring English-to-Greek, with one slot per answer; enters
-    // the answers (text and marker box text) and judges them.
-    static void ask(VocabDrill& d, int word, std::vector<MeaningPair> ring,
-                    const std::vector<std::pair<std::string, std::string>>& answers) {
-        d.ToGreek = !ring.empty();
-        d.CurrentWord = word;
-        d.AnswerRing = std::move(ring);
-        d.RingCount = int(d.AnswerRing.size()) - 1;
-        d.EnterCaption = "Okay";
-        for (std::size_t i = 0; i < d.Slots.size(); ++i)
-            d.Slots[i] = AnswerSlot{"", "", i < answers.size(), SlotFill::None};
+        drill = VocabDrill(settings);
+        drill.Table = ReadVocabList(folder.write("list.lxv", ListText(words)), 2, 4);
+        drill.ToGreek = !ring.empty();
+        drill.CurrentWord = word;
+        drill.AnswerRing = std::move(ring);
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            drill.Slots[i].Visible = true;
         for (const auto& [text, marker] : answers)
-            ASSERT_EQ(d.EnterPressed(text, marker), EnterAction::Filled);
-        ASSERT_EQ(d.EnterPressed("typed meanwhile", "None"), EnterAction::Judged);
-        EXPECT_EQ(d.EnterCaption, "Next");
+            EXPECT_EQ(drill.EnterPressed(text, marker), EnterAction::Filled);
+        EXPECT_EQ(drill.EnterPressed("typed meanwhile", "None"), EnterAction::Judged);
+        EXPECT_EQ(drill.EnterCaption, "Next");
+        std::string shown;
+        for (std::size_t i = 0; i < answers.size(); ++i) {
+            const AnswerSlot& s = drill.Slots[i];
+            shown += std::string(s.Fill == SlotFill::Right ? "+" : "-") +
+                     (drill.ToGreek ? DisplayFontToBeta(s.Answer) : s.Answer) + "|" + s.Case + " ";
+        }
+        return shown;
     }
-    static std::vector<double> scores(const VocabDrill& d) {
+    std::vector<double> scores() const {
         std::vector<double> s;
-        for (const WordRecord& r : d.Table.Records)
+        for (const WordRecord& r : drill.Table.Records)
             s.push_back(r.Score);
         return s;
     }
-    // What a judged slot shows: "+" or "-" for its fill, its answer (Greek back in Beta code) and
-    // its marker text.
-    static std::string shown(const VocabDrill& d, int i) {
-        const AnswerSlot& s = d.Slots[std::size_t(i)];
-        return std::string(s.Fill == SlotFill::Right   ? "+"
-                           : s.Fill == SlotFill::Wrong ? "-"
-                                                       : "?") +
-               (d.ToGreek ? DisplayFontToBeta(s.Answer) : s.Answer) + "|" + s.Case;
-    }
 
     TempFolder folder;
+    VocabDrill drill{DrillSettings{}};
 };
 
-TEST_F(JudgingTest, EnglishAnswersMatchAfterNormalisingAndWithTheirMarkers) {
+TEST_F(JudgingTest, AnswersAreComparedAsTheirDirectionNormalisesThem) {
     struct Case {
-        std::string typed, marker, meaning;
+        std::string typed, marker, target;
         int flag;
-        std::string code;
         bool right;
     };
-    const Case cases[] = {
-        {"I loose", "None", "loose", 0, "None", true},
-        {"loose!", "None", "I loose", 0, "None", true},
-        {"the man", "None", "man", 0, "None", true},
-        {"The man", "None", "man", 0, "None", false},
-        {"A man", "None", "man", 0, "None", false},
-        {"a the cat", "None", "the cat", 0, "None", false},
-        {"a the cat", "None", "thecat", 0, "None", true},
-        {"to set. free ", "None", "to set free", 0, "None", true},
-        {"Man", "None", "man", 0, "None", false},
-        {"send", "+ Dat.", "send", 1, "Dat", true},
-        {"send", "None", "send", 1, "Dat", false},
-        {"send", "+ Dat.", "send", 0, "Dat", false}, // an unflagged meaning has no marker
-        {"send", "p", "send", 0, "Dat", true},       // free text in the marker box is no marker
+    const Case english[] = {
+        {"I loose!", "None", "loose", 0, true},
+        {"the man.", "None", "a man", 0, true},
+        {"The man", "None", "man", 0, false},
+        {"A man", "None", "man", 0, false},
+        {"a the cat", "None", "the cat", 0, false}, // "the" is looked for before "a"
+        {"to set free", "None", "to  setfree", 0, true},
+        {"Man", "None", "man", 0, false},
+        {"send", "+ Dat.", "send", 1, true},
+        {"send", "None", "send", 1, false},
+        {"send", "+ Dat.", "send", 0, false}, // an unflagged marker does not count
+        {"send", "p", "send", 0, true},       // free text in the marker box is no marker
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed + " / " + c.meaning);
-        VocabDrill d = drill({{1, "pe/mpw", {{c.meaning, -1, 0, -1, 0, c.flag, c.code}}}}, 1, 1);
-        ask(d, 0, {}, {{c.typed, c.marker}});
-        EXPECT_EQ(shown(d, 0), (c.right ? "+" : "-") + d.Table.Records[0].Meanings[0].Text + "|" +
-                                   (c.right ? (c.marker == "None" ? "" : c.marker)
-                                            : (c.flag ? "+ Dat." : "None")));
-        EXPECT_EQ(d.Table.Records[0].Score, c.right ? 3 : -4);
-        EXPECT_EQ(d.CorrectCount, c.right ? 1 : 0);
-        EXPECT_EQ(d.Attempts, 1);
+    for (const Case& c : english) {
+        SCOPED_TRACE(c.typed + " / " + c.target);
+        const std::string shown = judge({{2, "pe/mpw", {{c.target, -1, 0, -1, 0, c.flag, "Dat"}}}},
+                                        0, {}, {{c.typed, c.marker}});
+        EXPECT_EQ(shown.substr(0, 1), c.right ? "+" : "-");
+        EXPECT_EQ(scores()[0], c.right ? 3 : -4);
     }
+    const Case greek[] = {
+        {"luw", "None", "lu/w", 0, true},     {"lu\\w. ", "None", "lu/w", 0, true},
+        {"[lu/w]", "None", "lu/w", 0, true},  {"lu/w", "None", "[lu/w]", 0, true},
+        {"a(gw", "None", "a)/gw", 0, false},  {"a)gw", "None", "*)agw", 0, false},
+        {"tw=", "None", "tw=|", 0, false},    {"prau+s", "None", "praus", 0, true},
+        {"lu/w", "+ Acc.", "lu/w", 1, true},  {"lu/w", "None", "lu/w", 1, false},
+        {"lu/w", "+ Acc.", "lu/w", 0, false},
+    };
+    for (const Case& c : greek) {
+        SCOPED_TRACE(c.typed + " / " + c.target);
+        TestWord w{2, c.target, {{"x"}}, -1, -1, c.flag, "Acc"};
+        EXPECT_EQ(judge({w}, 0, {{0, 0}}, {{c.typed, c.marker}}).substr(0, 1), c.right ? "+" : "-");
+    }
+    // Typed brackets come back as brackets when the answer is taken back.
+    drill.Slots[0].Answer = TransliterateGreek("[lu/w]");
+    EXPECT_EQ(drill.EditAnswer(0).UserText, "[lu/w]");
+    // Accents and the diaeresis count only when the user says so.
+    for (const std::string typed : {"luw", "lu\\w", "prau+s"})
+        EXPECT_EQ(judge({{2, typed == "prau+s" ? "praus" : "lu/w", {{"x"}}}}, 0, {{0, 0}},
+                        {{typed, "None"}}, true)
+                      .substr(0, 1),
+                  "-")
+            << typed;
 }
 
-TEST_F(JudgingTest, WrongEnglishAnswersAreCorrectedAndCostTheWordsTheyMean) {
-    // Word 0 is asked over chapters 2..4. "carry" is shared along 5 -> 3 -> 2 -> 4 -> 6.
+TEST_F(JudgingTest, WrongAnswersShowTheNearestAnswerLeftAndCostTheWordsTheyName) {
+    // "carry" runs 5 -> 3 -> 2 -> 4 -> 6 over chapters 1, 3, 1, 5, 3: the walk back from word 2
+    // stops before chapter 2, the walk forward after chapter 4.
     std::vector<TestWord> words{
         {2, "a)/gw", {{"lead"}, {"bring", -1, 0, -1, 0, 1, "Acc"}, {"the way!"}}},
-        {2, "fe/rw", {{"bring", -1, 0, -1, 0, 1, "Acc"}}},
+        {2, "fe/rw", {{"bring"}}},
         {1, "komi/zw", {{"carry"}}},
         {3, "fore/w", {{"carry"}}},
         {5, "ba/llw", {{"carry"}}},
         {1, "ai)/rw", {{"carry"}}},
-        {3, "bas/tazw", {{"carry"}}},
+        {3, "basta/zw", {{"carry"}}},
     };
     ShareMeaning(words, {{5, 0}, {3, 0}, {2, 0}, {4, 0}, {6, 0}});
-    ShareMeaning(words, {{0, 1}, {1, 0}});
+    EXPECT_EQ(judge(words, 0, {}, {{"bring", "None"}, {"lead", "None"}, {"carry", "None"}}),
+              "-bring|+ Acc. +lead| -the way!|None ");
+    // "bring" without a marker is word 1's meaning, not word 0's.
+    EXPECT_EQ(scores(), (std::vector<double>{-4 + 3 - 4, -2, -2, -2, 0, 0, 0, 0}));
+    // An answer given twice uses its meaning once.
+    EXPECT_EQ(judge(words, 0, {}, {{"lead", "None"}, {"lead", "None"}, {"x", "None"}}),
+              "+lead| -the way!|None -bring|+ Acc. ");
+    EXPECT_EQ(scores()[0], 3 - 4 - 4 - 2); // the second "lead" costs the word's own meaning
+    // A marker that differs counts as one more error; of equally near meanings the first left.
+    EXPECT_EQ(judge(words, 0, {}, {{"x", "+ Acc."}, {"q", "None"}, {"z", "None"}}),
+              "-bring|+ Acc. -lead|None -the way!|None ");
 
-    VocabDrill right = drill(words, 2, 4);
-    ask(right, 0, {}, {{"I lead!", "None"}, {"bring", "+ Acc."}, {"way", "None"}});
-    EXPECT_EQ(shown(right, 0) + shown(right, 1) + shown(right, 2), "+lead|+bring|+ Acc.+the way!|");
-    EXPECT_EQ(scores(right), (std::vector<double>{9, 0, 0, 0, 0, 0, 0, 0}));
-
-    // A marker missing, a meaning given twice, and another word's meaning: each wrong slot shows
-    // the nearest meaning left, and a meaning of the list costs its chain within the range (the
-    // walk back stops before chapter 2, the walk forward after chapter 4).
-    VocabDrill wrong = drill(words, 2, 4);
-    ask(wrong, 0, {}, {{"bring", "None"}, {"lead", "None"}, {"carry", "None"}});
-    EXPECT_EQ(shown(wrong, 0) + shown(wrong, 1) + shown(wrong, 2),
-              "-bring|+ Acc.+lead|-the way!|None");
-    EXPECT_EQ(scores(wrong), (std::vector<double>{-4 + 3 - 4, 0, -2, -2, 0, 0, 0, 0}));
-    EXPECT_EQ(wrong.CorrectCount, 1);
-    EXPECT_EQ(wrong.Attempts, 3);
-
-    VocabDrill twice = drill(words, 2, 4);
-    ask(twice, 0, {}, {{"lead", "None"}, {"lead", "None"}, {"", "None"}});
-    EXPECT_EQ(shown(twice, 0) + shown(twice, 1) + shown(twice, 2),
-              "+lead|-the way!|None-bring|+ Acc.");
-    // The second "lead" finds the asked word's own meaning: its chain is itself.
-    EXPECT_EQ(scores(twice), (std::vector<double>{3 - 4 - 4 - 2, 0, 0, 0, 0, 0, 0, 0}));
-
-    // Equally near meanings: the first one left is shown.
-    VocabDrill ties = drill(words, 2, 4);
-    ask(ties, 0, {}, {{"x", "None"}, {"y", "None"}, {"z", "None"}});
-    EXPECT_EQ(shown(ties, 0) + shown(ties, 1) + shown(ties, 2),
-              "-lead|None-the way!|None-bring|+ Acc.");
-}
-
-TEST_F(JudgingTest, GreekAnswersAreComparedAsTheDisplayFontShowsThem) {
-    struct Case {
-        std::string typed, headword;
-        bool accents;
-        int score; // +5 right; -4 wrong, and -4 more when the typed text is the headword
-        std::string marker = "None";
-    };
-    const Case cases[] = {
-        {"lu/w", "lu/w", true, 5},
-        {"luw", "lu/w", false, 5},
-        {"luw", "lu/w", true, -4},
-        {"lu\\w", "lu/w", false, 5},
-        {"lu/w.", "lu/w", true, 5},
-        {"lu /w", "lu/w", true, 5},
-        {"[lu/w]", "lu/w", true, 5},
-        {"[lu/w]", "[lu/w]", true, 5},
-        {"lu/w", "lu/[w]", true, 5},
-        {"a/)gw", "a)/gw", true, 5},
-        {"A)/GW", "a)/gw", true, 5},
-        {"a(/gw", "a)/gw", false, -4},
-        {"a)gw", "*)agw", false, -4},
-        {"tw=", "tw=|", false, -4},
-        {"prau+s", "praus", false, 5},
-        {"prau+s", "praus", true, -4},
-        {"a)/gw", "a)/gw", true, -8, "+ Acc."},
-        {"[a)/gw]", "[a)/gw]", true, -8, "+ Acc."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed + " / " + c.headword + (c.accents ? " accents" : ""));
-        VocabDrill d = drill({{1, c.headword, {{"lead"}}}}, 1, 1, c.accents);
-        ask(d, 0, {{0, 0}}, {{c.typed, c.marker}});
-        EXPECT_EQ(d.Slots[0].Fill, c.score > 0 ? SlotFill::Right : SlotFill::Wrong);
-        EXPECT_EQ(d.Slots[0].Answer, BetaToDisplayFont(c.headword));
-        EXPECT_EQ(d.Table.Records[0].Score, c.score);
-    }
-}
-
-TEST_F(JudgingTest, WrongGreekAnswersCostTheNearestWordAndWhatWasTyped) {
-    // "lead" is shared by words 0 and 3; word 0 has entries 1 (chapter 5) and 2 after it.
-    std::vector<TestWord> words{
-        {2, "a)/gw", {{"lead"}}},     {5, "a)/gw", {{"drive"}}}, {3, "a)/gw", {{"march"}}},
-        {3, "h(ge/omai", {{"lead"}}}, {1, "fe/rw", {{"carry"}}}, {1, "fe/rw", {{"bear"}}},
-        {2, "ei)=mi", {{"go"}}},      {1, "ti/qhmi", {{"put"}}},
-    };
-    words[3].flag = 1;
-    words[3].marker = "Dat";
+    // Greek, word 0 asked: the same word twice; the nearest word's entries up to chapter 4 lose 4,
+    // entry 1 of chapter 5 not, and every record spelled as typed loses 4 whatever its chapter.
+    words = {{2, "a)/gw", {{"lead"}}},
+             {5, "a)/gw", {{"drive"}}},
+             {3, "a)/gw", {{"march"}}},
+             {3, "h(ge/omai", {{"lead"}}, -1, -1, 1, "Dat"}};
     ChainEntries(words, {0, 1, 2});
     ShareMeaning(words, {{0, 0}, {3, 0}});
-
-    VocabDrill d = drill(words, 1, 4);
-    ask(d, 0, {{0, 0}, {3, 0}}, {{"h(ge/omai", "+ Dat."}, {"a)/gw", "+ Dat."}});
-    EXPECT_EQ(shown(d, 0) + shown(d, 1), "+h(ge/omai|+ Dat.-a)/gw|None");
-    // The nearest word's entries up to chapter 4 lose 4; so does every headword typed.
-    EXPECT_EQ(scores(d), (std::vector<double>{-4 - 4, -4, -4 - 4, 5, 0, 0, 0, 0, 0}));
-
-    // The same word twice, and a word of the list that is not asked: the second slot takes the
-    // other entry; what was typed costs every record spelled so.
-    VocabDrill e = drill(words, 1, 4);
-    ask(e, 3, {{0, 0}, {3, 0}}, {{"a)/gw", "None"}, {"fe/rw", "None"}});
-    EXPECT_EQ(shown(e, 0) + shown(e, 1), "+a)/gw|-h(ge/omai|+ Dat.");
-    EXPECT_EQ(scores(e), (std::vector<double>{5, 0, 0, -4, -4, -4, 0, 0, 0}));
-    EXPECT_EQ(e.CorrectCount, 1);
-    EXPECT_EQ(e.Attempts, 2);
+    EXPECT_EQ(judge(words, 0, {{0, 0}, {3, 0}}, {{"h(ge/omai", "None"}, {"h(ge/omai", "+ Dat."}}),
+              "-a)/gw|None +h(ge/omai|+ Dat. ");
+    EXPECT_EQ(scores(), (std::vector<double>{-4, 0, -4, 5 - 4, 0}));
+    judge(words, 3, {{0, 0}, {3, 0}}, {{"a)/gw", "+ Dat."}, {"x", "None"}});
+    EXPECT_EQ(scores(), (std::vector<double>{-8, -4, -8, -4, 0}));
 }
 
-TEST_F(JudgingTest, LookalikesAreNearMissesOfTheSecondFormOfOtherWords) {
+TEST_F(JudgingTest, LookalikesAreNearMissesOfOtherWordsSecondForms) {
     struct Case {
         std::string asked, other;
         double chapter;
         int change;
     };
     const Case cases[] = {
-        {"lu/w", "lu/w", 1, -1},             // short and equal
-        {"lu/w", "lu/w", 3, 0},              // beyond the last chapter
-        {"lu/w", "lu/", 1, 0},               // short forms: a missing letter counts
-        {"ba/llw", "ba/lw", 1, -1},          // 5 or 6 letters: one error away
-        {"ba/llw", "ba/llw", 1, 0},          // ... but not equal
-        {"a)/nqrwpos", "a)/nqrwpos", 1, 0},  // 7 or more: equal counts -2
-        {"a)/nqrwpos", "a)/nqrwp", 1, -1},   // ... and two errors away 0
-        {"a)/nqrwpos", "a/)nqrwpsa", 1, -1}, // swaps count
-        {"lu/w", "", 1, 0},                  // no second form is nobody's look-alike
-        {"", "", 1, 0},
-        {"", "lu/w", 1, 0},
-        {std::string(5000, 'a'), std::string(4000, 'a') + "b", 1, 0},
-        {std::string(5000, 'a'), std::string(4998, 'a') + "bb", 1, -1},
+        {"lu/w", "lu/w", 2, -1},             // short and equal
+        {"lu/w", "lu/w", 5, 0},              // beyond the last chapter
+        {"lu/w", "lu/w", 1, -1},             // ... but not before the first
+        {"lu/w", "lu/", 2, 0},               // a missing letter
+        {"ba/llw", "ba/lw", 2, -1},          // 5 or 6 letters: one error away
+        {"ba/llw", "ba/llw", 2, 0},          // ... but not equal
+        {"a)/nqrwpos", "a)/nqrwpos", 2, 0},  // 7 or more: equal counts -2
+        {"a)/nqrwpos", "a/)nqrwpsa", 2, -1}, // ... two errors away 0, a swap counted
+        {"", "", 2, 0},                      // no second form is nobody's look-alike
+        {std::string(5000, 'a'), std::string(4998, 'a') + "bb", 2, -1},
+        {std::string(5000, 'a'), std::string(4000, 'a'), 2, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.asked.substr(0, 12) + " / " + c.other.substr(0, 12));
-        // Word 0 is asked; word 1 is its own entry in chapter 2, whose form is always the same.
-        VocabDrill d =
-            drill({{1, "a", {{"x"}}}, {2, "a", {{"x"}}}, {c.chapter, "b", {{"y"}}}}, 1, 2);
-        d.Table.Records[0].SecondForm = d.Table.Records[1].SecondForm = c.asked;
-        d.Table.Records[2].SecondForm = c.other;
-        d.Table.Records[0].NextEntry = 1;
-        d.Table.Records[1].PrevEntry = 0;
-        ask(d, 0, {}, {{"x", "None"}});
-        EXPECT_EQ(scores(d), (std::vector<double>{3, 0, double(c.change), 0}));
+        // Word 1 is the asked word's own entry in chapter 3, with the same second form.
+        std::vector<TestWord> words{
+            {2, "a", {{"x"}}}, {3, "a", {{"x"}}}, {c.chapter, "b", {{"y"}}}};
+        words[0].secondForm = words[1].secondForm = c.asked;
+        words[2].secondForm = c.other;
+        ChainEntries(words, {0, 1});
+        judge(words, 0, {}, {{"x", "None"}});
+        EXPECT_EQ(scores(), (std::vector<double>{3, 0, double(c.change), 0}));
     }
 }
 
-TEST_F(JudgingTest, ChainWalksKeepToTheChaptersAndEndOnCycles) {
-    // Entries 0 -> 1 -> 2 with chapters 1, 6, 3 over chapters 2..4: the entry beyond the range
-    // keeps its score and the walk goes on past it.
-    std::vector<TestWord> words{{1, "a", {{"x"}}}, {6, "a", {{"x"}}}, {3, "a", {{"x"}}}};
-    ChainEntries(words, {0, 1, 2});
-    VocabDrill d = drill(words, 2, 4);
-    PenalizeGreek(d.Table, 1, 4, 4);
-    EXPECT_EQ(scores(d), (std::vector<double>{-4, 0, -4, 0}));
-    // A meaning chain from chapter 6 to chapter 3: the pair beyond the range keeps its score.
-    std::vector<TestWord> shared{{6, "a", {{"x"}}}, {3, "b", {{"x"}}}};
-    ShareMeaning(shared, {{0, 0}, {1, 0}});
-    VocabDrill m = drill(shared, 2, 4);
-    PenalizeMeaningRing(m.Table, {0, 0}, 2, 4);
-    EXPECT_EQ(scores(m), (std::vector<double>{0, -2, 0}));
-
-    // Damaged links that run in circles: every walk ends after at most the table's size of
-    // steps, and judging in both directions comes back.
-    std::vector<TestWord> cycle{{1, "a", {{"x"}}}, {1, "b", {{"x"}}}};
-    ChainEntries(cycle, {0, 1});
-    ShareMeaning(cycle, {{0, 0}, {1, 0}});
-    cycle[0].prevEntry = 1;
-    cycle[0].meanings[0].prevWord = 1;
-    VocabDrill c = drill(cycle, 1, 1);
-    c.Table.Records[1].NextEntry = 0;
-    c.Table.Records[1].Meanings[0].NextWord = 0;
-    ask(c, 0, {}, {{"y", "None"}});
-    ask(c, 0, {{0, 0}, {1, 0}}, {{"c", "None"}, {"d", "None"}});
-    for (double s : scores(c))
+TEST_F(JudgingTest, WalksEndOnDamagedLinksAndTheWholeTableIsSearched) {
+    // Entries and meanings in circles, and links out of the table read as none.
+    std::vector<TestWord> words{{2, "a", {{"x", 1, 0, 1, 0}}, 1, 1},
+                                {2, "b", {{"x", 0, 0, 0, 0}}, 0, 0},
+                                {2, "c", {{"y", 900, 0, -7, 3}}, 900, -7}};
+    judge(words, 0, {}, {{"x", "None"}, {"x", "None"}});
+    judge(words, 2, {{0, 0}, {2, 0}}, {{"q", "None"}, {"b", "None"}});
+    for (double s : scores())
         EXPECT_GT(s, -100);
+
+    // A pair beyond the last chapter keeps its score and the walk goes on; no second form at all
+    // is nobody's look-alike.
+    WordTable table = ReadVocabList(
+        folder.write(
+            "list.lxv",
+            ListText({{6, "a", {{"x", 1, 0}}}, {3, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}})),
+        2, 4);
+    PenalizeMeaningRing(table, {0, 0}, 2, 4);
+    table.Records[1].SecondForm = table.Records[2].SecondForm = "";
+    PenalizeLookalikes(table, 1, 4);
+    EXPECT_EQ(table.Records[0].Score + 10 * table.Records[1].Score + 100 * table.Records[2].Score,
+              -20);
+
+    WordTable big;
+    big.Records.resize(32768);
+    big.WordCount = 32767;
+    big.Records[0].Headword = big.Records[32766].Headword = "x";
+    PenalizeTypedGreek(big, "x");
+    EXPECT_EQ(big.Records[0].Score + big.Records[32766].Score, -8);
 }
 
 } // namespace
