@@ -35,8 +35,8 @@ WordTable ShippedSizes() {
 }
 
 // A damaged copy: every sixteenth second form (records 0, 16, 32, ...) is a few thousand
-// characters of Beta code.
-WordTable Damaged() {
+// characters of Beta code, or (runs) a few thousand of one letter with one other at its end.
+WordTable Damaged(bool runs) {
     WordTable table = ShippedSizes();
     std::mt19937 random(5);
     const std::string letters = "abgdezhqiklmnxoprstufcyw/=)(| ";
@@ -44,7 +44,9 @@ WordTable Damaged() {
         std::string& form = table.Records[std::size_t(k)].SecondForm;
         form.resize(3000 + random() % 3000);
         for (char& c : form)
-            c = letters[random() % letters.size()];
+            c = runs ? 'a' : letters[random() % letters.size()];
+        if (runs)
+            form.back() = 'b';
     }
     return table;
 }
@@ -89,14 +91,14 @@ void BM_JudgeEnglishShippedSizes(benchmark::State& state) {
     JudgeOne(state, ShippedSizes(), 20000, 16);
 }
 
-// The asked word's second form long too, or of its shipped size.
+// The asked word's second form long too (1), or of its shipped size (0); (2) long runs.
 void BM_JudgeEnglishDamagedSecondForms(benchmark::State& state) {
-    JudgeOne(state, Damaged(), state.range(0) ? 20000 : 20001, 100);
+    JudgeOne(state, Damaged(state.range(0) == 2), state.range(0) ? 20000 : 20001, 100);
 }
 
 } // namespace
 
 BENCHMARK(BM_JudgeEnglishShippedSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_JudgeEnglishDamagedSecondForms)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JudgeEnglishDamagedSecondForms)->Arg(1)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

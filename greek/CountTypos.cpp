@@ -23,6 +23,8 @@ constexpr int Cap = 100;
 constexpr int NoOccurrence = 5;
 constexpr std::size_t NoTail = 15;
 constexpr std::size_t StackCells = 3 * 64;
+// Texts from this length on are searched by bits, and by pieces first when the pattern is long.
+constexpr std::size_t LongText = 64;
 
 // The least error count of pattern ending at each character of text: d(P, j) for j = 0..T; null
 // when no count below limit is left.
@@ -95,25 +97,26 @@ Occurrence Search(const std::string& pattern, std::string_view text, bool countS
     return best;
 }
 
-// The same search with swaps counted, for a pattern of 1 to 64 characters, one column of the table
-// at a time as bits: bit i of the vectors tells how row i+1 differs from its neighbours (Myers'
-// vectors, with Hyyro's term for a crossed pair). Rows hold counts without the cap, which makes
-// no difference below it.
-Occurrence SearchBits(const std::string& pattern, std::string_view text, int limit) {
-    using Bits = std::uint64_t;
+// The same search with swaps counted, one column of the table at a time as bits: bit i of a
+// block's vectors tells how row 64 x block + i + 1 differs from its neighbours (Myers' vectors in
+// blocks of 64 rows, with Hyyro's term for a crossed pair). Rows hold counts without the cap,
+// which makes no difference below it.
+using Bits = std::uint64_t;
+
+// A pattern of 1 to 64 characters: one block.
+Occurrence SearchWord(const std::string& pattern, std::string_view text, int limit) {
     const std::size_t m = pattern.size();
     std::array<Bits, 256> matches{};
     for (std::size_t i = 0; i < m; ++i)
         matches[static_cast<unsigned char>(pattern[i])] |= Bits{1} << i;
     const Bits last = Bits{1} << (m - 1);
-    Bits up = ~Bits{0}, down = 0; // row i+1 is one more, one less than row i
-    Bits sameBefore = ~Bits{0}, matchBefore = 0;
+    Bits up = ~Bits{0}, down = 0, same = ~Bits{0}, before = 0;
     int score = static_cast<int>(m);
     Occurrence best;
     for (std::size_t j = 0; j < text.size() && best.count > 0; ++j) {
-        const Bits match = matches[static_cast<unsigned char>(text[j])];
-        const Bits crossed = ((~sameBefore & match) << 1) & matchBefore;
-        const Bits same = crossed | (((match & up) + up) ^ up) | match | down;
+        const Bits eq = matches[static_cast<unsigned char>(text[j])];
+        const Bits crossed = ((~same & eq) << 1) & before;
+        same = crossed | (((eq & up) + up) ^ up) | eq | down;
         const Bits rightUp = down | ~(same | up);
         const Bits rightDown = up & same;
         score += (rightUp & last) != 0;
@@ -121,19 +124,92 @@ Occurrence SearchBits(const std::string& pattern, std::string_view text, int lim
         const Bits shifted = rightUp << 1;
         down = shifted & same;
         up = (rightDown << 1) | ~(shifted | same);
-        sameBefore = same;
-        matchBefore = match;
+        before = eq;
         if (score < best.count && score < limit)
             best = {score, text.size() - j - 1};
     }
     return best;
 }
 
-// Either search, whichever is quicker for the text.
+// Where the first exact occurrence of pattern ends in text (0 for none), in time proportional to
+// their lengths: a mismatch moves on by the pattern's longest start that is also an end of what
+// matched (Knuth, Morris and Pratt).
+std::size_t FirstExactEnd(const std::string& pattern, std::string_view text) {
+    std::vector<std::size_t> border(pattern.size() + 1);
+    for (std::size_t i = 1, k = 0; i < pattern.size(); ++i) {
+        while (k > 0 && pattern[i] != pattern[k])
+            k = border[k];
+        border[i + 1] = pattern[i] == pattern[k] ? ++k : 0;
+    }
+    for (std::size_t j = 0, k = 0; j < text.size(); ++j) {
+        while (k > 0 && text[j] != pattern[k])
+            k = border[k];
+        if (text[j] == pattern[k] && ++k == pattern.size())
+            return j + 1;
+    }
+    return 0;
+}
+
+// A longer pattern: the blocks pass the change of their bottom row down to the next block. Cheaper
+// answers come first: an occurrence of the whole pattern holds one of its first 64 characters
+// with no more errors, it has at least as many errors as the pattern is longer than the text,
+// and the earliest exact occurrence is the best one.
+Occurrence SearchBlocks(const std::string& pattern, std::string_view text, int limit) {
+    const std::size_t m = pattern.size();
+    if (m >= text.size() + std::size_t(limit) ||
+        SearchWord(pattern.substr(0, 64), text, limit).count >= limit)
+        return {};
+    if (const std::size_t end = FirstExactEnd(pattern, text); end > 0)
+        return {0, text.size() - end};
+    const std::size_t blocks = (m + 63) / 64;
+    // The rows of each character of the pattern, block by block; entry 0 is no character.
+    std::array<std::uint16_t, 256> entry{};
+    std::vector<Bits> matches(blocks);
+    for (std::size_t i = 0; i < m; ++i) {
+        std::uint16_t& e = entry[static_cast<unsigned char>(pattern[i])];
+        if (e == 0) {
+            e = static_cast<std::uint16_t>(matches.size() / blocks);
+            matches.resize(matches.size() + blocks);
+        }
+        matches[e * blocks + i / 64] |= Bits{1} << (i % 64);
+    }
+    std::vector<Bits> up(blocks, ~Bits{0}), down(blocks), same(blocks, ~Bits{0}), before(blocks);
+    int score = static_cast<int>(m);
+    Occurrence best;
+    for (std::size_t j = 0; j < text.size() && best.count > 0; ++j) {
+        const Bits* eqs = &matches[entry[static_cast<unsigned char>(text[j])] * blocks];
+        int carry = 0; // how the block's top row differs from the one on its left
+        Bits crossedCarry = 0;
+        for (std::size_t b = 0; b < blocks; ++b) {
+            const Bits eq = eqs[b];
+            const Bits crossing = ~same[b] & eq;
+            const Bits crossed = ((crossing << 1) | crossedCarry) & before[b];
+            crossedCarry = crossing >> 63;
+            const Bits eqTop = carry < 0 ? eq | 1 : eq;
+            same[b] = crossed | (((eqTop & up[b]) + up[b]) ^ up[b]) | eqTop | down[b];
+            const Bits rightUp = down[b] | ~(same[b] | up[b]);
+            const Bits rightDown = up[b] & same[b];
+            const Bits bottom = Bits{1} << (b + 1 == blocks ? (m - 1) % 64 : 63);
+            const Bits shiftedUp = (rightUp << 1) | (carry > 0 ? 1 : 0);
+            const Bits shiftedDown = (rightDown << 1) | (carry < 0 ? 1 : 0);
+            carry = (rightUp & bottom) ? 1 : (rightDown & bottom) ? -1 : 0;
+            down[b] = shiftedUp & same[b];
+            up[b] = shiftedDown | ~(shiftedUp | same[b]);
+            before[b] = eq;
+        }
+        score += carry;
+        if (score < best.count && score < limit)
+            best = {score, text.size() - j - 1};
+    }
+    return best;
+}
+
+// The quickest search for the text.
 Occurrence Scan(const std::string& pattern, std::string_view text, bool countSwaps, int limit) {
-    if (countSwaps && !pattern.empty() && pattern.size() <= 64 && text.size() >= 64)
-        return SearchBits(pattern, text, limit);
-    return Search(pattern, text, countSwaps, limit);
+    if (!countSwaps || pattern.empty() || text.size() < LongText)
+        return Search(pattern, text, countSwaps, limit);
+    return pattern.size() <= 64 ? SearchWord(pattern, text, limit)
+                                : SearchBlocks(pattern, text, limit);
 }
 
 // A long text is searched only around the places where an occurrence can lie. With swaps counted
@@ -141,7 +217,6 @@ Occurrence Scan(const std::string& pattern, std::string_view text, bool countSwa
 // an occurrence with fewer than limit errors holds one of 2 x (limit - 1) + 1 pieces of the
 // pattern's start exactly; it lies within limit - 1 characters of where that piece puts it.
 // Stretches of text that no piece reaches are skipped; the result is the same.
-constexpr std::size_t LongText = 64;
 
 std::vector<std::pair<std::size_t, std::size_t>> Stretches(const std::string& pattern,
                                                            std::string_view text, int limit) {
@@ -158,7 +233,10 @@ std::vector<std::pair<std::size_t, std::size_t>> Stretches(const std::string& pa
     std::array<std::uint32_t, 2 * NoOccurrence> keys{};
     for (std::size_t r = 0; r < pieces; ++r)
         keys[r] = bytesAt(pattern, r * q, q);
-    std::vector<std::pair<std::size_t, std::size_t>> found;
+    // How many stretches begin and end at each place of text, then their union. Pieces found all
+    // over the text (a text of a few letters again and again) leave nothing to skip.
+    std::vector<int> opened(text.size() + 1);
+    std::size_t found = 0;
     std::uint32_t window = 0;
     for (std::size_t j = 0; j < text.size(); ++j) {
         window = ((window << 8) | static_cast<unsigned char>(text[j])) & mask;
@@ -168,18 +246,22 @@ std::vector<std::pair<std::size_t, std::size_t>> Stretches(const std::string& pa
         for (std::size_t r = 0; r < pieces; ++r) {
             if (window != keys[r])
                 continue;
+            if (++found > text.size() / 8)
+                return {{0, text.size()}};
             const std::size_t lead = r * q + slack;
-            found.emplace_back(at > lead ? at - lead : 0,
-                               std::min(text.size(), at + pattern.size() + slack - r * q));
+            ++opened[at > lead ? at - lead : 0];
+            --opened[std::min(text.size(), at + pattern.size() + slack - r * q)];
         }
     }
-    std::sort(found.begin(), found.end());
     std::vector<std::pair<std::size_t, std::size_t>> merged;
-    for (const auto& stretch : found) {
-        if (!merged.empty() && stretch.first <= merged.back().second)
-            merged.back().second = std::max(merged.back().second, stretch.second);
-        else
-            merged.push_back(stretch);
+    int open = 0;
+    for (std::size_t k = 0; k <= text.size(); ++k) {
+        const int before = open;
+        open += opened[k];
+        if (before == 0 && open > 0)
+            merged.emplace_back(k, k);
+        else if (before > 0 && open == 0)
+            merged.back().second = k;
     }
     return merged;
 }
