@@ -217,7 +217,6 @@ Occurrence Scan(const std::string& pattern, std::string_view text, bool countSwa
 // an occurrence with fewer than limit errors holds one of 2 x (limit - 1) + 1 pieces of the
 // pattern's start exactly; it lies within limit - 1 characters of where that piece puts it.
 // Stretches of text that no piece reaches are skipped; the result is the same.
-
 std::vector<std::pair<std::size_t, std::size_t>> Stretches(const std::string& pattern,
                                                            std::string_view text, int limit) {
     const std::size_t pieces = 2 * std::size_t(limit - 1) + 1;

@@ -12,11 +12,9 @@ namespace {
 // A look-alike's second form is this many typing errors or fewer away, before scaling.
 constexpr int LookalikeErrors = 2;
 
-bool dropPrefix(std::string& text, std::string_view prefix) {
-    if (text.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    text.erase(0, prefix.size());
-    return true;
+void dropPrefix(std::string& text, std::string_view prefix) {
+    if (text.compare(0, prefix.size(), prefix) == 0)
+        text.erase(0, prefix.size());
 }
 
 std::string without(std::string text, std::string_view removed) {
