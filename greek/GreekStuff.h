@@ -31,3 +31,9 @@ std::string DisplayFontToBeta(const std::string& text);
 // any length are counted exactly; a scaled count beyond the 16-bit range is held at 32767.
 std::int16_t CountTypos(const std::string& pattern, const std::string& text, bool countSwaps,
                         bool scaleByLength);
+// CountTypos for callers to whom only counts below limit (1 to 5) matter: the counting stops as
+// soon as the best occurrence cannot have fewer errors than that, and any count of limit or more
+// is taken as no occurrence (5, with the tail of no occurrence). Counts below limit are
+// CountTypos's own, scaled or not.
+std::int16_t CountTyposBelow(const std::string& pattern, const std::string& text, bool countSwaps,
+                             bool scaleByLength, int limit);

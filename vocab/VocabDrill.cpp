@@ -109,7 +109,7 @@ EnterAction VocabDrill::EnterPressed(const std::string& userText, const std::str
 
 VocabDrill::TakenBack VocabDrill::EditAnswer(int index) {
     AnswerSlot& slot = Slots.at(std::size_t(index));
-    TakenBack back{ToGreek ? DisplayFontToBeta(slot.Answer) : slot.Answer, slot.Case};
+    TakenBack back{ToGreek ? AnswerToBeta(slot.Answer) : slot.Answer, slot.Case};
     slot.Answer.clear();
     slot.Case.clear();
     return back;

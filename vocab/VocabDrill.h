@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vocab/Judging.h"
 #include "vocab/Questions.h"
 #include "vocab/WordTable.h"
 
@@ -94,6 +95,7 @@ public:
     std::array<AnswerSlot, SlotCount> Slots;
     std::string EnterCaption = "Enter";
     std::string QuizText; // the question: English, or display-font Greek
+    MeaningLookup Lookup; // every meaning of the list as judging compares it, made once per drill
 
 private:
     void ClearAnswers();

@@ -43,6 +43,16 @@ TEST(CountTypos, LongTextsGiveTheSameAnswers) {
     EXPECT_EQ(CountTypos(longWord, "zz" + longWord + "zz", false, false), 0);
     EXPECT_EQ(CountTypos(longWord, longWord.substr(0, 297) + "zz", false, false), 3);
     EXPECT_EQ(CountTypos(longWord, std::string(400, 'z'), false, false), 5);
+    // Two letters crossed at the 64th and 65th characters of a long pattern.
+    std::string letters;
+    for (int i = 0; i < 100; ++i)
+        letters += static_cast<char>('a' + i * 7 % 26);
+    std::string crossed = letters;
+    std::swap(crossed[63], crossed[64]);
+    EXPECT_EQ(CountTypos(letters, "--" + crossed + std::string(70, '-'), true, false), 1);
+    // The same pattern two letters short, counted up to a limit of 3.
+    EXPECT_EQ(CountTyposBelow(letters, letters.substr(1, 50) + letters.substr(52), true, false, 3),
+              2);
     // A short pattern far from the end of a long text: the tail is held at the largest count.
     EXPECT_EQ(CountTypos("ab", "ab" + std::string(40000, 'z'), false, true), 32767);
 }

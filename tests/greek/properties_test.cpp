@@ -133,13 +133,48 @@ TEST(GreekProperties, TyposAsTheFullTableCountsThem) {
             c = static_cast<char>('a' + texts.Below(letters));
         return w;
     };
+    // The pattern with a few typing errors, somewhere in a long text.
+    auto hidden = [&](const std::string& p) {
+        std::string typed = p;
+        for (int e = texts.Below(4); e > 0 && typed.size() > 2; --e) {
+            const std::size_t at = std::size_t(texts.Below(int(typed.size()) - 1));
+            switch (texts.Below(4)) {
+            case 0:
+                typed[at] = 'z';
+                break;
+            case 1:
+                typed.erase(at, 1);
+                break;
+            case 2:
+                typed.insert(at, "z");
+                break;
+            default:
+                std::swap(typed[at], typed[at + 1]);
+            }
+        }
+        return word(80, 3) + typed + word(80, 3);
+    };
     for (int k = 0; k < Rounds; ++k) {
-        const bool longOnes = k % 50 == 0;
-        const std::string p = longOnes ? word(140, 2) : word(9, 3);
-        const std::string t = longOnes ? word(160, 2) : word(12, 3);
+        const bool longOnes = k % 50 == 0, hiddenOnes = k % 10 == 5;
+        // Hidden patterns of more than 64 characters, from few letters, fill several words of bits.
+        const std::string p = longOnes      ? word(140, 2)
+                              : !hiddenOnes ? word(9, 3)
+                              : k % 20 == 5 ? word(30, 6)
+                                            : std::string(65, 'a') + word(150, 3);
+        const std::string t = longOnes ? word(160, 2) : hiddenOnes ? hidden(p) : word(12, 3);
         const bool swaps = texts.Below(2), scale = texts.Below(2);
         ASSERT_EQ(CountTypos(p, t, swaps, scale), TyposByFullTable(p, t, swaps, scale))
             << p << " / " << t << " " << swaps << scale;
+        // Stopping early changes nothing below the limit; at or above it, no occurrence.
+        const int limit = 1 + texts.Below(5);
+        const bool below = TyposByFullTable(p, t, swaps, false) < limit;
+        ASSERT_EQ(CountTyposBelow(p, t, swaps, false, limit),
+                  below ? TyposByFullTable(p, t, swaps, false) : 5)
+            << p << " / " << t << " " << swaps << limit;
+        if (below) {
+            ASSERT_EQ(CountTyposBelow(p, t, swaps, true, limit),
+                      TyposByFullTable(p, t, swaps, true));
+        }
     }
 }
 

@@ -1,0 +1,205 @@
+#include "QuizFixture.h"
+#include "platform/Numbers.h"
+
+#include <QCheckBox>
+#include <QSlider>
+#include <cmath>
+#include <map>
+#include <sstream>
+
+namespace {
+
+// Word 5 is the second entry of word 0, with the same short second form; words 1 and 2 share
+// "bring" (+ Dat.); the second forms of words 6 and 8 are one typing error apart.
+std::vector<TestWord> drillList() {
+    std::vector<TestWord> words{
+        {1, "lu/w", {{"I loose"}, {"release"}}, -1, -1, 0, "None", "lu/w"},
+        {1, "a)/gw", {{"lead"}, {"bring", -1, 0, -1, 0, 1, "Dat"}}, -1, -1, 0, "None", "a)/cw"},
+        {2, "fe/rw", {{"bring", -1, 0, -1, 0, 1, "Dat"}, {"carry"}}, -1, -1, 0, "None", "oi)/sw"},
+        {1, "*)aqh=nai", {{"Athens"}}, -1, -1, 0, "None", "*)aqhnw=n"},
+        {1, "po/lis", {{"city"}}, -1, -1, 0, "None", "po/lews"},
+        {2, "lu/w", {{"I loose"}, {"I release"}, {"I destroy"}}, -1, -1, 0, "None", "lu/w"},
+        {3, "kalo/s", {{"beautiful"}, {"fine"}}, -1, -1, 0, "None", "kalh/"},
+        {3, "ma/xh", {{"battle"}}, -1, -1, 0, "None", "ma/xhs"},
+        {3, "h(/kw", {{"I have come"}}, -1, -1, 0, "None", "kalh="},
+    };
+    ChainEntries(words, {0, 5});
+    ShareMeaning(words, {{1, 1}, {2, 0}});
+    return words;
+}
+
+// Every file under folder with its bytes.
+std::map<std::string, std::string> filesUnder(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path().string()] = TempFolder::read(entry.path().string());
+    return files;
+}
+
+class JudgedDrillTest : public QuizTest {
+protected:
+    // Creates the user Anna at the program's start and sets the drill up on the main window:
+    // this many items, half of them English-to-Greek, every word choice a review choice.
+    void startAsNewUser(int items) {
+        whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
+            whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
+                QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
+                click(newUser, "OkayButton");
+            });
+            clickUserEntry(win, "New User");
+            click(win, "Start");
+        });
+        ASSERT_TRUE(Main());
+        main = mainWindow();
+        auto* howMany = child<QLineEdit>(main, "HowManyField");
+        howMany->selectAll();
+        QTest::keyClicks(howMany, QString::number(items));
+        child<QSlider>(main, "PercentActive")->setValue(50);
+        child<QSlider>(main, "ReviewSlide")->setValue(100);
+        ASSERT_TRUE(child<QCheckBox>(main, "Accents")->isChecked());
+    }
+    void begin(std::vector<double> script) {
+        SetRandomScript(std::move(script));
+        click(main, "VocabBeginButton");
+        quiz = quizWindow();
+        ASSERT_NE(quiz, nullptr);
+    }
+    // Enters the answers of one item (with the marker box's item for each) and judges them;
+    // returns what the slots show: "+" or "-" for green or red, the answer and its marker.
+    std::string judge(const std::vector<std::pair<const char*, int>>& answers) {
+        for (const auto& [keys, markerItem] : answers) {
+            find<QComboBox>("TypeCaseField")->setCurrentIndex(markerItem);
+            answerWith(keys);
+        }
+        pressEnter();
+        EXPECT_EQ(find<QPushButton>("Enter")->text(), "Next");
+        std::string shown;
+        for (int i = 0; i < 6 && frame(i)->isVisible(); ++i) {
+            const QColor fill = frame(i)->palette().color(QPalette::Window);
+            shown += !frame(i)->autoFillBackground() ? "?"
+                     : fill == QColor(0, 255, 0)     ? "+"
+                     : fill == QColor(255, 0, 0)     ? "-"
+                                                     : "?";
+            const bool greekSlot = find<QLineEdit>("UserGreekField")->isVisible();
+            shown += greekSlot ? DisplayFontToBeta(DisplayFontFromQString(answer(i)->text()))
+                               : answer(i)->text().toStdString();
+            shown += "|" + marker(i)->text().toStdString() + " ";
+        }
+        return shown;
+    }
+};
+
+// Two words drawn alike make the winner; an English-to-Greek item then draws its meaning.
+std::vector<double> greekItem(int word) {
+    return {0.99, 0.0, pick(word + 1, 9), pick(word + 1, 9)};
+}
+std::vector<double> englishItem(int word, double meaning = 0.0) {
+    return {0.0, 0.0, pick(word + 1, 9), pick(word + 1, 9), meaning};
+}
+
+TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSavedAndLoaded) {
+    writeList(drillList());
+    startAsNewUser(10);
+    struct Item {
+        std::vector<double> draws;
+        std::vector<std::pair<const char*, int>> answers;
+        std::string shown;
+    };
+    const Item items[] = {
+        // Word 0 is asked by its second entry, word 5: right, right, blank.
+        {greekItem(0),
+         {{"loose", 0}, {"I destroy", 0}, {"", 0}},
+         "+I loose| +I destroy| -I release|None "},
+        // "bring (+ Dat.)": the words of the ring, marks typed in another order, brackets.
+        {englishItem(1, 0.9), {{"fe/rw", 0}, {"[a/)gw]", 0}}, "+fe/rw| +a)/gw| "},
+        {englishItem(3), {{"*)AQH=NAI", 0}}, "+*)aqh=nai| "}, // capitals
+        // Wrong: word 8's second form is a look-alike of word 6's.
+        {greekItem(6), {{"beautiful", 0}, {"good", 0}}, "+beautiful| -fine|None "},
+        {englishItem(4), {{"po/lis", 3}}, "-po/lis|None "}, // the headword has no marker
+        {greekItem(2), {{"carry", 0}, {"bring", 4}}, "+carry| +bring|+ Dat. "},
+        {greekItem(7), {{"the battle!", 0}}, "+battle| "},
+        {englishItem(8), {{"", 0}}, "-h(/kw|None "}, // blank
+        // "carry" is word 2's meaning: it costs word 2.
+        {greekItem(1), {{"carry", 0}, {"lead", 0}}, "-bring|+ Dat. +lead| "},
+        // Another word's headword: it costs that word, and word 0's entries as the nearest.
+        {englishItem(0), {{"a)/gw", 0}}, "-lu/w|None "},
+    };
+    std::vector<double> draws;
+    for (const Item& item : items)
+        draws.insert(draws.end(), item.draws.begin(), item.draws.end());
+    begin(draws);
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.shown);
+        EXPECT_EQ(judge(item.answers), item.shown);
+        if (&item != &items[9])
+            pressEnter();
+    }
+    whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
+    pressEnter();
+    ASSERT_EQ(quizWindow(), nullptr);
+
+    const double scores[] = {-4, 0, 9, 5, -8, -2, -1, 3, -5, 0};
+    std::vector<std::string> expected;
+    const std::vector<TestWord> words = drillList();
+    for (std::size_t k = 0; k < 10; ++k) {
+        const TestWord w = k < words.size() ? words[k] : TestWord{0, "", {}};
+        expected.push_back(NumberText(w.chapter));
+        expected.push_back(w.headword.substr(0, 3));
+        expected.push_back(NumberText(scores[k]));
+    }
+    std::vector<std::string> saved;
+    std::istringstream file(read("Users/Anna/Athenaze.lxs"));
+    for (std::string line; std::getline(file, line);) {
+        ASSERT_TRUE(line.size() >= 3 && line.front() == '"' &&
+                    line.substr(line.size() - 2) == "\"\r")
+            << line;
+        saved.push_back(line.substr(1, line.size() - 3));
+    }
+    EXPECT_EQ(saved, expected);
+
+    // The next drill starts with the saved scores and says nothing.
+    messages.clear();
+    begin(greekItem(4));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(label("ItemScoreField"), "Item's Score: -8");
+    quiz->close();
+}
+
+// A list whose chains run in circles or out of it, with long and empty second forms and
+// records without meanings, judged both ways with right, wrong and blank answers.
+TEST_F(JudgedDrillTest, ADamagedListIsJudgedWithoutHarm) {
+    std::vector<TestWord> words{
+        {1, "a", {{"x"}, {"y"}}, 1, 1},
+        {1, "a", {{"x"}}, 0, 0},
+        {1, "b", {{"x", 3, 0, 3, 0}}, -1, -1, 0, "None", std::string(1500, 'a')},
+        {1, "c", {{"x", 2, 0, 2, 0}}, -1, -1, 0, "None", std::string(1498, 'a') + "bb"},
+        {1, "d", {{"w", 500, 0, -9, 4}}, 32767, -32768},
+        {1, "e", {{"v", 0, 5, 1, 1}}},
+        {1, "f", {}},
+        {1, "g", {}, -1, -1, 0, "None", "", -3},
+    };
+    for (int i = 0; i < 8; ++i)
+        words.push_back({1, "n", {{"a"}, {"b"}, {"c"}, {"d"}, {"e"}, {"f"}, {"g"}, {"x"}, {"i"}}});
+    writeList(words);
+    startAsNewUser(30);
+    std::vector<double> draws;
+    for (int i = 1; i <= 30 * 8; ++i)
+        draws.push_back(std::fmod(i * 0.6180339887, 1.0));
+    begin(draws);
+    const auto before = filesUnder(root);
+    const char* answers[] = {"x", "", "a", "y", "b"};
+    int pressed = 0;
+    whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
+    while (quizWindow() && pressed < 30 * 9)
+        answerWith(answers[pressed++ % 5]);
+    EXPECT_EQ(quizWindow(), nullptr);
+    auto after = filesUnder(root);
+    const std::string scores = path("Users/Anna/Athenaze.lxs");
+    ASSERT_EQ(after.count(scores), 1u);
+    EXPECT_EQ(std::count(after[scores].begin(), after[scores].end(), '\n'), 3 * 17);
+    after.erase(scores);
+    EXPECT_EQ(after, before);
+}
+
+} // namespace
