@@ -2,27 +2,22 @@
 #include "support/RunErrorOf.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
+// A text's leading number; a number field takes the same, but a text without one is no value.
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
-    EXPECT_EQ(LeadingNumber("2.5"), 2.5);
-    EXPECT_EQ(LeadingNumber("   42abc"), 42);
-    EXPECT_EQ(LeadingNumber(" -7"), -7);
-    EXPECT_EQ(LeadingNumber("+3"), 3);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("12.5.6"), 12.5);
-    EXPECT_EQ(LeadingNumber("1e3"), 1000);
-    EXPECT_EQ(LeadingNumber("3e"), 3);
-    EXPECT_EQ(LeadingNumber("3e+x"), 3);
-    EXPECT_EQ(LeadingNumber("1 2"), 1);
-}
-
-TEST(LeadingNumber, GivesZeroWithoutANumber) {
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("   "), 0);
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
-    EXPECT_EQ(LeadingNumber("\t5"), 0);
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"2.5", 2.5},  {"   42abc", 42}, {" -7", -7}, {"+3", 3},   {".5", 0.5}, {"12.5.6", 12.5},
+        {"1e3", 1000}, {"3e", 3},        {"3e+x", 3}, {"1 2", 1},  {"", {}},    {"   ", {}},
+        {"abc", {}},   {"-", {}},        {".", {}},   {"\t5", {}},
+    };
+    for (const auto& [text, number] : cases) {
+        EXPECT_EQ(LeadingNumber(text), number.value_or(0)) << text;
+        if (number)
+            EXPECT_EQ(NumberFieldValue(text), *number) << text;
+        else
+            EXPECT_EQ(RunErrorOf([&] { NumberFieldValue(text); }), ErrNo::TypeMismatch) << text;
+    }
 }
 
 TEST(RoundToInt16, RoundsHalfToEven) {
