@@ -47,12 +47,6 @@ TEST_F(PrefsFileTest, WrittenAsCrLfLinesAndReadBackOrMissing) {
     EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
     EXPECT_TRUE(Prefs == unusual());
 
-    // Values may share a line.
-    write("Users/Prefs.lxp", "50, \"Athenaze.lxv\",15,1\r\n3,3,\"Ortholex\",\"MS Sans Serif\"\r\n"
-                             "25,1");
-    EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
-    EXPECT_TRUE(Prefs == defaults());
-
     // A number is the value's leading number.
     write("Users/Prefs.lxp", "49.5 items\r\n\"Athenaze.lxv\"\r\n15abc" + DefaultFile.substr(22));
     EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);

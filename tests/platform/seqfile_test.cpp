@@ -45,13 +45,6 @@ TEST(ValueReader, QuotedValuesKeepBlanksAndMayCrossLines) {
     EXPECT_EQ(in.NextDouble(), -7);
 }
 
-TEST(ValueReader, QuoteNeverClosedIsPastEnd) {
-    TempFolder dir;
-    ValueReader in(dir.write("v", "1\r\n\"Athenaze.lxv\r\n15\r\n"));
-    EXPECT_EQ(in.NextInt16(), 1);
-    EXPECT_EQ(RunErrorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
-}
-
 TEST(ValueReader, NumberFieldsTakeTheLeadingNumberAndNeedOne) {
     TempFolder dir;
     ValueReader in(
