@@ -28,10 +28,3 @@ TEST(Fonts, TheDataFolderAddsOrtholexOnce) {
     for (char32_t c : {U'\u1F04', U'\u1FBF', U'\u03C2', U'\u1FF7', U'\u0391', U'\u037E'})
         EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << unsigned(c);
 }
-
-TEST(Fonts, TestsCanChooseTheInstalledFonts) {
-    SetInstalledFontsForTest(std::vector<std::string>{"No Such Font"});
-    EXPECT_EQ(InstalledFonts(), std::vector<std::string>{"No Such Font"});
-    SetInstalledFontsForTest(std::nullopt);
-    EXPECT_EQ(countOf(InstalledFonts(), "No Such Font"), 0);
-}
