@@ -2,6 +2,7 @@
 
 #include "app/Pictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -34,6 +35,11 @@ void SplashWin::paintEvent(QPaintEvent*) {
 void SplashWin::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint()))
         Form_Click();
+}
+
+// A dialog closes at Escape; this window has nothing the keyboard can operate.
+void SplashWin::keyPressEvent(QKeyEvent* event) {
+    event->accept();
 }
 
 void SplashWin::SplashTimer_Timer() {

@@ -6,7 +6,7 @@
 class QTimer;
 
 // The welcome window, shown at start and as the About box. Its face is a picture; it closes
-// itself after its timer runs out or at a click.
+// itself after its timer runs out or at a click, and no key closes it.
 class SplashWin : public QDialog {
     Q_OBJECT
 
@@ -16,6 +16,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SplashTimer_Timer();

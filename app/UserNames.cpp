@@ -12,5 +12,6 @@ bool IsUserName(const std::string& name) {
 
 bool IsPlainFolderName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
-           name.find(PathSeparator) == std::string::npos && name.find('\0') == std::string::npos;
+           name.find(PathSeparator) == std::string::npos && name.find('\0') == std::string::npos &&
+           NameFitsFolder(UsersFolder, name);
 }

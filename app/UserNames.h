@@ -5,6 +5,6 @@
 // Whether a folder directly inside UsersFolder has exactly this name.
 bool IsUserName(const std::string& name);
 
-// Whether a name can be one folder inside another: not empty, not "." or "..", and without a
-// separator or a NUL.
+// Whether a name can be one folder inside UsersFolder: not empty, not "." or "..", without a
+// separator or a NUL, and not longer than the file system allows there.
 bool IsPlainFolderName(const std::string& name);

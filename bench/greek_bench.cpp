@@ -23,7 +23,7 @@ const std::vector<std::string> Vocabulary{
     "i(ero/n",     "nh=son",     "oi)=kos",  "gewrgo/s",      "xw/ra",       "a)delfh/",
     "dou=los",     "bou=s",      "h(/lios",  "*zeu/s",        "pa/ntes",     "e)stin",
     "ou)rano/s",   "ui(o/s",     "dh=mos",   "nau=s",         "w)=|don",     "xrh/mata",
-    "qugath/r",    "ma/xh",      "ne/os",    "h)/dh",         "fi/los",      "me/gas",
+    "quga/thr",    "ma/xh",      "ne/os",    "h)/dh",         "fi/los",      "me/gas",
     "*)odusseu/s", "i)dw/n",     "poih=sai", "kateskeu/asan", "prosh/kei",   "a)ei/",
 };
 

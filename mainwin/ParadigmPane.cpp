@@ -2,7 +2,6 @@
 
 #include "app/DataFile.h"
 #include "app/MyApp.h"
-#include "widgets/Controls.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
 #include "platform/Folders.h"
@@ -10,6 +9,7 @@
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/Text.h"
+#include "widgets/Controls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -112,10 +112,10 @@ void ParadigmPane::CheckOnlyFirstItem() {
 }
 
 void ParadigmPane::CheckListItems(const std::string& codeList) {
-    for (const std::string& field : CodeListFields(codeList)) {
-        const int position = RoundToInt16(LeadingNumber(field)) - 1;
+    for (double number : CodeListNumbers(codeList)) {
+        const int position = RoundToInt16(number) - 1;
         if (position < 0 || position >= listBox_->count())
-            throw RunError(ErrNo::SubscriptOutOfRange, "no list item " + field);
+            throw RunError(ErrNo::SubscriptOutOfRange, "no such list item");
         listBox_->item(position)->setCheckState(Qt::Checked);
     }
 }

@@ -1,6 +1,7 @@
 #include "mainwin/ParadigmPrefs.h"
 
 #include "greek/GreekStuff.h"
+#include "platform/Numbers.h"
 #include "platform/SeqFile.h"
 
 ParadigmPrefs ReadParadigmPrefs(const std::string& path, int codeListCount, int flagCount) {
@@ -31,4 +32,11 @@ std::vector<std::string> CodeListFields(const std::string& codeList) {
             fields.push_back(std::move(field));
     }
     return fields;
+}
+
+std::vector<double> CodeListNumbers(const std::string& codeList) {
+    std::vector<double> numbers;
+    for (const std::string& field : CodeListFields(codeList))
+        numbers.push_back(NumberFieldValue(field));
+    return numbers;
 }

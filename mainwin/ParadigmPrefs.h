@@ -19,3 +19,8 @@ void WriteParadigmPrefs(const std::string& path, const ParadigmPrefs& prefs);
 
 // The non-empty fields of a code list ("01,,04" gives 01 and 04).
 std::vector<std::string> CodeListFields(const std::string& codeList);
+
+// The leading numbers of those fields, as a preference file's code list is read back ("1,4,0"
+// gives 1, 4 and 0); a field without any number throws RunError, so that a damaged file is told
+// and not read as a list of zeros.
+std::vector<double> CodeListNumbers(const std::string& codeList);

@@ -1,8 +1,7 @@
 #include "mainwin/VerbPane.h"
 
-#include "widgets/Named.h"
 #include "mainwin/ParadigmPrefs.h"
-#include "platform/Numbers.h"
+#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -104,8 +103,7 @@ void VerbPane::SetGroup(char group, const std::string& codeList) {
         if (verbBoxes[i].group == group)
             boxes_[i]->setChecked(false);
     }
-    for (const std::string& field : CodeListFields(codeList)) {
-        const double code = LeadingNumber(field);
+    for (double code : CodeListNumbers(codeList)) {
         for (std::size_t i = 0; i < verbBoxes.size(); ++i) {
             if (verbBoxes[i].group == group && verbBoxes[i].code == code)
                 boxes_[i]->setChecked(true);

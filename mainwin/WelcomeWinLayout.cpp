@@ -68,6 +68,7 @@ void WelcomeWin::buildMenus() {
 void WelcomeWin::buildControls() {
     auto* content = new QWidget(this);
     WelcomeText = NamedLabel("WelcomeText", "Welcome User!", content);
+    WelcomeText->setTextFormat(Qt::PlainText); // a user's name is shown as typed, never as markup
     QFont greeting = WelcomeText->font();
     greeting.setPointSizeF(greeting.pointSizeF() * 1.5);
     greeting.setBold(true);

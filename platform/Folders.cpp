@@ -1,6 +1,8 @@
 #include "platform/Folders.h"
 
+#include <climits>
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,6 +47,14 @@ std::vector<std::string> SubFolderNames(const std::string& folder) {
 
 std::vector<std::string> FileNames(const std::string& folder) {
     return entryNames(folder, isFile);
+}
+
+bool NameFitsFolder(const std::string& folder, const std::string& name) {
+    long longestName = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longestName <= 0)
+        longestName = 255; // the file system does not say: the usual limit
+    return name.size() <= std::size_t(longestName) &&
+           folder.size() + 1 + name.size() < std::size_t(PATH_MAX);
 }
 
 bool MakeFolder(const std::string& path) {

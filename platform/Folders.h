@@ -19,5 +19,9 @@ std::vector<std::string> SubFolderNames(const std::string& folder);
 // The names of the files directly inside a folder (empty when it cannot be read).
 std::vector<std::string> FileNames(const std::string& folder);
 
+// Whether the file system can hold an entry of this name inside folder: the name is no longer
+// than it allows for one name (in bytes), and the whole path no longer than a path may be.
+bool NameFitsFolder(const std::string& folder, const std::string& name);
+
 // Makes one folder (its parent must exist); true when it was made.
 bool MakeFolder(const std::string& path);

@@ -60,6 +60,14 @@ double LeadingNumber(std::string_view text) {
     return scanNumber(text, end);
 }
 
+double NumberFieldValue(std::string_view text) {
+    std::size_t end = 0;
+    const double value = scanNumber(text, end);
+    if (end == 0)
+        throw RunError(ErrNo::TypeMismatch, "Type mismatch");
+    return value;
+}
+
 std::int16_t RoundToInt16(double value) {
     if (!std::isfinite(value))
         throw RunError(ErrNo::Overflow, "Overflow");

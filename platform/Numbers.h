@@ -11,6 +11,11 @@
 // A text without a number gives 0.
 double LeadingNumber(std::string_view text);
 
+// The number a value of a number field holds: its leading number, as above ("15abc" gives 15),
+// but a text with no number at all (empty, blanks, letters) is no value for the field and throws
+// RunError(ErrNo::TypeMismatch).
+double NumberFieldValue(std::string_view text);
+
 // Rounds half to even into a 16-bit integer; throws RunError(ErrNo::Overflow) when the rounded
 // value does not fit (and for values that are not finite).
 std::int16_t RoundToInt16(double value);

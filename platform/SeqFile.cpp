@@ -114,7 +114,7 @@ double ValueReader::NextDouble() {
 }
 
 std::int16_t ValueReader::NextInt16() {
-    return RoundToInt16(NextDouble());
+    return RoundToInt16(NumberFieldValue(NextValue()));
 }
 
 ValueWriter::ValueWriter(const std::string& path)

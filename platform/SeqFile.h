@@ -42,7 +42,8 @@ public:
     // The next value as a number: its leading number, 0 when it has none.
     double NextDouble();
 
-    // As NextDouble, rounded half to even; outside the 16-bit range is Overflow.
+    // The next value for a 16-bit number field: its leading number rounded half to even. A value
+    // without any number is TypeMismatch, one outside the 16-bit range Overflow.
     std::int16_t NextInt16();
 
 private:

@@ -47,16 +47,10 @@ TEST_F(PrefsFileTest, WrittenAsCrLfLinesAndReadBackOrMissing) {
     EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
     EXPECT_TRUE(Prefs == unusual());
 
-    // Values may share a line.
-    write("Users/Prefs.lxp", "50, \"Athenaze.lxv\",15,1\r\n3,3,\"Ortholex\",\"MS Sans Serif\"\r\n"
-                             "25,1");
+    // A number is the value's leading number.
+    write("Users/Prefs.lxp", "49.5 items\r\n\"Athenaze.lxv\"\r\n15abc" + DefaultFile.substr(22));
     EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
-    EXPECT_TRUE(Prefs == defaults());
-
-    // A number is the value's leading number, 0 when it has none.
-    write("Users/Prefs.lxp", "fifty\r\n\"Athenaze.lxv\"\r\n15abc" + DefaultFile.substr(22));
-    EXPECT_EQ(LoadUserPrefs(), PrefsLoad::Read);
-    EXPECT_EQ(Prefs.Iterations, 0);
+    EXPECT_EQ(Prefs.Iterations, 50);
     EXPECT_EQ(Prefs.PercentActive, 15);
 
     // A missing file gives the defaults silently.
@@ -73,6 +67,11 @@ TEST_F(PrefsFileTest, DamagedFilesGiveOneMessageAndTheDefaults) {
     const std::string damaged[] = {
         DefaultFile.substr(0, DefaultFile.rfind("1\r\n")), // nine lines
         "40000\r\n" + DefaultFile.substr(4),
+        "fifty\r\n" + DefaultFile.substr(4), // a number field without a number
+        "\r\n" + DefaultFile.substr(4),
+        DefaultFile.substr(0, 26) + "-\r\n" + DefaultFile.substr(30),
+        // Ten lines of bytes that are no preference file.
+        "\x9c\x01\r\n\xe4\r\n\xff\xfe\r\nA\r\n\x07\r\n\x80\r\n\xd3\r\n\x11\r\n\xaa\r\nz\r\n",
         "50\r\n\"Athenaze.lxv\r\n" + DefaultFile.substr(20), // a quote not closed
         "",
         std::string(Garbage, sizeof Garbage - 1),

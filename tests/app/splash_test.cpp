@@ -4,12 +4,16 @@
 
 using SplashTest = ProgramTest;
 
-TEST_F(SplashTest, ClosesAtAClickAndItsTimerStops) {
+TEST_F(SplashTest, ClosesAtAClickNotAtAKeyAndItsTimerStops) {
     SetSplashInterval(5000);
     SplashWin splash;
     auto* timer = splash.findChild<QTimer*>("SplashTimer");
     ASSERT_NE(timer, nullptr);
     splash.show();
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
+        QTest::keyClick(&splash, key);
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_TRUE(timer->isActive());
     QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 150));
     EXPECT_FALSE(splash.isVisible());
     EXPECT_FALSE(timer->isActive());

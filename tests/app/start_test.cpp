@@ -56,11 +56,15 @@ TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     delete mainWindow();
     UnloadPickUserWin();
     messages.clear();
-    MakeFolder(path("Users/Bob Smith"));
+    MakeFolder(path("Users/<i>Bob<i> Smith"));
     Prefs.Iterations = 12;
-    start(QStringLiteral("Bob Smith"));
-    EXPECT_EQ(UserFolder, path("Users/Bob Smith"));
-    EXPECT_EQ(child<QLabel>(mainWindow(), "WelcomeText")->text(), "Welcome Bob Smith!");
+    start(QStringLiteral("<i>Bob<i> Smith"));
+    EXPECT_EQ(UserFolder, path("Users/<i>Bob<i> Smith"));
+    // The greeting shows the name as it is, markup and all.
+    const auto* greeting = child<QLabel>(mainWindow(), "WelcomeText");
+    EXPECT_EQ(greeting->text(), "Welcome <i>Bob<i> Smith!");
+    EXPECT_GE(greeting->sizeHint().width(),
+              greeting->fontMetrics().horizontalAdvance(greeting->text()));
     EXPECT_EQ(Prefs.Iterations, 50);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -130,7 +130,8 @@ TEST_F(UserWinTest, NamesThatAreNotOneFolderAreRefused) {
     load();
     for (const QString& name :
          {QStringLiteral("../Evil"), QStringLiteral(".."), QStringLiteral("."),
-          QStringLiteral("a/b"), QStringLiteral("/"), QStringLiteral("nul") + QChar(0)}) {
+          QStringLiteral("a/b"), QStringLiteral("/"), QStringLiteral("nul") + QChar(0),
+          QString(256, QChar('x')), QString(128, QChar(0x03bb))}) { // too long: 256 bytes
         SCOPED_TRACE(name.toStdString());
         messages.clear();
         openNewUser([&](QWidget* newUser) {
@@ -146,6 +147,13 @@ TEST_F(UserWinTest, NamesThatAreNotOneFolderAreRefused) {
     }
     EXPECT_TRUE(SubFolderNames(UsersFolder).empty());
     EXPECT_EQ(SubFolderNames(root), std::vector<std::string>{"Users"});
+
+    const QString longest(255, QChar('y'));
+    openNewUser([&](QWidget* newUser) {
+        nameField(newUser)->setText(longest);
+        click(newUser, "OkayButton");
+    });
+    EXPECT_EQ(SubFolderNames(UsersFolder), std::vector<std::string>{longest.toStdString()});
 }
 
 TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedByItsCloseBox) {

@@ -10,7 +10,7 @@
 TEST_F(MainWinTest, Pictures) {
     const QString target = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
     if (target.isEmpty())
-        GTEST_SKIP() << "LEXIVO_PICTURES not set";
+        GTEST_SKIP() << "set LEXIVO_PICTURES to a folder to save the windows as pictures there";
     SplashWin().grab().save(target + "/splash.png");
     PickUserWin().grab().save(target + "/users.png");
 

@@ -24,8 +24,6 @@ const Message missingList{"The vocabulary file specified in your preferences is 
 const Message missingGreekFont{"The Greek font specified in your preferences is missing. Please "
                                "choose another, or reinstall  the font.",
                                MsgIcon::Exclamation};
-const Message unreadable{
-    "I could not open your preference file; using default preferences instead.", MsgIcon::Stop};
 
 } // namespace
 
@@ -38,14 +36,6 @@ TEST_F(MainWinTest, APreferenceThatIsGoneIsReportedTwiceAtStart) {
     EXPECT_EQ(Prefs.VocabFileName, find<QListWidget>("FileField")->item(0)->text().toStdString());
     EXPECT_EQ(Prefs.GreekFont, "Ortholex");
     EXPECT_EQ(read(PrefsLxp), prefsFile("50", "Gone.lxv", "Porson")); // until saved
-}
-
-TEST_F(MainWinTest, AnUnreadablePreferenceFileGivesTheDefaultsTwice) {
-    write(PrefsLxp, Saved.substr(0, Saved.size() - 3)); // nine lines
-    start();
-    EXPECT_EQ(messages, std::vector<Message>({unreadable, unreadable}));
-    messages.clear();
-    expectDefaults();
 }
 
 TEST_F(MainWinTest, OutOfRangeValuesDoNotFail) {

@@ -1,6 +1,5 @@
 // The main window's set-up: fonts, vocabulary lists, greeting, tabs and the default button.
 #include "MainWinFixture.h"
-#include "platform/Folders.h"
 
 #include <QSignalSpy>
 #include <QTabBar>
@@ -15,13 +14,6 @@ QStringList entries(const QAbstractItemModel* list) {
 }
 
 } // namespace
-
-TEST_F(MainWinTest, ANewUserGetsTheDefaultsWithoutAMessageOrAFile) {
-    start();
-    EXPECT_EQ(find<QLabel>("WelcomeText")->text(), "Welcome Maria!");
-    expectDefaults();
-    EXPECT_FALSE(FileExists(path("Users/Maria/Prefs.lxp")));
-}
 
 TEST_F(MainWinTest, FontListsHoldTheInstalledFontsAndOrtholexAlone) {
     SetInstalledFontsForTest(std::vector<std::string>{"Zapf", "Ortholex", "Arial"});

@@ -104,10 +104,3 @@ TEST(Fonts, TheBreathingBeforeACapitalTakesItsOwnRoom) {
                   metrics.horizontalAdvance(QStringLiteral(" ")) + 2)
             << std::hex << unsigned(mark);
 }
-
-TEST(Fonts, TestsCanChooseTheInstalledFonts) {
-    SetInstalledFontsForTest(std::vector<std::string>{"No Such Font"});
-    EXPECT_EQ(InstalledFonts(), std::vector<std::string>{"No Such Font"});
-    SetInstalledFontsForTest(std::nullopt);
-    EXPECT_EQ(countOf(InstalledFonts(), "No Such Font"), 0);
-}

@@ -2,52 +2,49 @@
 #include "support/RunErrorOf.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <tuple>
 
+// A text's leading number; a number field takes the same, but a text without one is no value.
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
-    EXPECT_EQ(LeadingNumber("2.5"), 2.5);
-    EXPECT_EQ(LeadingNumber("   42abc"), 42);
-    EXPECT_EQ(LeadingNumber(" -7"), -7);
-    EXPECT_EQ(LeadingNumber("+3"), 3);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("12.5.6"), 12.5);
-    EXPECT_EQ(LeadingNumber("1e3"), 1000);
-    EXPECT_EQ(LeadingNumber("3e"), 3);
-    EXPECT_EQ(LeadingNumber("3e+x"), 3);
-    EXPECT_EQ(LeadingNumber("1 2"), 1);
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"2.5", 2.5},  {"   42abc", 42}, {" -7", -7}, {"+3", 3},   {".5", 0.5}, {"12.5.6", 12.5},
+        {"1e3", 1000}, {"3e", 3},        {"3e+x", 3}, {"1 2", 1},  {"", {}},    {"   ", {}},
+        {"abc", {}},   {"-", {}},        {".", {}},   {"\t5", {}},
+    };
+    for (const auto& [text, number] : cases) {
+        EXPECT_EQ(LeadingNumber(text), number.value_or(0)) << text;
+        if (number)
+            EXPECT_EQ(NumberFieldValue(text), *number) << text;
+        else
+            EXPECT_EQ(RunErrorOf([&] { NumberFieldValue(text); }), ErrNo::TypeMismatch) << text;
+    }
 }
 
-TEST(LeadingNumber, GivesZeroWithoutANumber) {
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("   "), 0);
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
-    EXPECT_EQ(LeadingNumber("\t5"), 0);
-}
-
-TEST(RoundToInt16, RoundsHalfToEven) {
-    EXPECT_EQ(RoundToInt16(2.5), 2);
-    EXPECT_EQ(RoundToInt16(3.5), 4);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_EQ(RoundToInt16(2.4999), 2);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-}
-
-TEST(RoundToInt16, OverflowIsARunError) {
-    for (double v : {32767.5, 32768.0, -32769.0, 1e300, -1e300, LeadingNumber("1e999")})
-        EXPECT_EQ(RunErrorOf([v] { RoundToInt16(v); }), ErrNo::Overflow) << v;
-}
-
-TEST(ClampToInt16, RoundsHalfToEvenAndKeepsTheLimits) {
-    EXPECT_EQ(ClampToInt16(2.5), 2);
-    EXPECT_EQ(ClampToInt16(3.5), 4);
-    EXPECT_EQ(ClampToInt16(32767.4), 32767);
-    EXPECT_EQ(ClampToInt16(32767.5), 32767);
-    EXPECT_EQ(ClampToInt16(LeadingNumber("99999999999999999999")), 32767);
-    EXPECT_EQ(ClampToInt16(LeadingNumber("1e999")), 32767);
-    EXPECT_EQ(ClampToInt16(-40000), -32768);
-    EXPECT_EQ(ClampToInt16(LeadingNumber("-1e999")), -32768);
+// Rounding half to even into 16 bits: beyond the range RoundToInt16 overflows where
+// ClampToInt16 holds the limit.
+TEST(RoundToInt16, RoundsHalfToEvenAndOverflowsWhereClampHoldsTheLimit) {
+    const std::tuple<double, std::optional<int>, int> cases[] = {
+        {2.5, 2, 2},
+        {3.5, 4, 4},
+        {-2.5, -2, -2},
+        {2.4999, 2, 2},
+        {32767.4, 32767, 32767},
+        {-32768.5, -32768, -32768},
+        {32767.5, {}, 32767},
+        {32768.0, {}, 32767},
+        {-32769.0, {}, -32768},
+        {1e300, {}, 32767},
+        {-1e300, {}, -32768},
+        {LeadingNumber("1e999"), {}, 32767},
+        {LeadingNumber("-1e999"), {}, -32768}};
+    for (const auto& [value, rounded, clamped] : cases) {
+        if (rounded)
+            EXPECT_EQ(RoundToInt16(value), *rounded) << value;
+        else
+            EXPECT_EQ(RunErrorOf([&] { RoundToInt16(value); }), ErrNo::Overflow) << value;
+        EXPECT_EQ(ClampToInt16(value), clamped) << value;
+    }
 }
 
 TEST(NumberText, NonNegativeNumbersGetALeadingBlank) {

@@ -45,26 +45,20 @@ TEST(ValueReader, QuotedValuesKeepBlanksAndMayCrossLines) {
     EXPECT_EQ(in.NextDouble(), -7);
 }
 
-TEST(ValueReader, QuoteNeverClosedIsPastEnd) {
-    TempFolder dir;
-    ValueReader in(dir.write("v", "1\r\n\"Athenaze.lxv\r\n15\r\n"));
-    EXPECT_EQ(in.NextInt16(), 1);
-    EXPECT_EQ(RunErrorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
-}
-
-TEST(ValueReader, NumbersAreLeadingNumbers) {
+TEST(ValueReader, NumberFieldsTakeTheLeadingNumberAndNeedOne) {
     TempFolder dir;
     ValueReader in(
-        dir.write("v", "2.5\r\n3.5\r\n\r\n 1e2 \r\n-32768\r\n32767\r\n32768\r\nabc\r\n12abc\r\n"));
+        dir.write("v", "2.5\r\n3.5\r\n 1e2 \r\n-32768\r\n32767x\r\n32768\r\n\r\nabc\r\nabc\r\n4"));
     EXPECT_EQ(in.NextInt16(), 2); // half to even
     EXPECT_EQ(in.NextInt16(), 4);
-    EXPECT_EQ(in.NextInt16(), 0); // an empty value
     EXPECT_EQ(in.NextInt16(), 100);
     EXPECT_EQ(in.NextInt16(), -32768);
     EXPECT_EQ(in.NextInt16(), 32767);
     EXPECT_EQ(RunErrorOf([&] { in.NextInt16(); }), ErrNo::Overflow);
-    EXPECT_EQ(in.NextInt16(), 0);
-    EXPECT_EQ(in.NextDouble(), 12);
+    EXPECT_EQ(RunErrorOf([&] { in.NextInt16(); }), ErrNo::TypeMismatch); // an empty value
+    EXPECT_EQ(RunErrorOf([&] { in.NextInt16(); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(in.NextDouble(), 0); // a number that is only read, not stored: 0 for none
+    EXPECT_EQ(in.NextInt16(), 4);
 }
 
 TEST(ValueWriter, WritesOneValuePerLineWithCrLf) {

@@ -33,6 +33,11 @@ TEST(BetaCodeWinTest, TheBetaButtonsOpenOneChartThatClosingResetsByWindowName) {
     QPointer<BetaCodeWin> chart = BetaCodeWin::Loaded();
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(chart->isVisible());
+    // The picture fills the window, corner to corner.
+    const QImage picture = chart->grab().toImage();
+    EXPECT_EQ(picture.size(), QSize(472, 147));
+    EXPECT_EQ(picture.pixelColor(471, 146), picture.pixelColor(0, 0));
+    EXPECT_NE(picture.pixelColor(471, 146), chart->palette().color(QPalette::Window));
     EXPECT_EQ(quiz->text(), hideText);
     // Opened again from another window, it is still the one chart.
     nouns->setText(showText);

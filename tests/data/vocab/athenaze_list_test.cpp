@@ -1,117 +1,62 @@
-// The built Data/Athenaze.lxv, read as the drill reads it: whole lines, record after record.
+// The shipped vocabulary list: the built Data/Athenaze.lxv is the builder's text of the linked
+// source (whose layout the builder's own test pins down), and its links hold together.
 
 #include "data/paradigms/DataFiles.h"
-#include "greek/GreekStuff.h"
+#include "data/vocab/VocabList.h"
 
-#include <charconv>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
-#include <stdexcept>
 
 namespace {
 
 const std::set<std::string> MarkerCodes{"Plu", "Acc", "Gen", "Dat", "Ind",
                                         "Sub", "Opt", "Inf", "Part"};
 
-struct Meaning {
-    std::string text;
-    int nextWord = 0, nextMeaning = 0, prevWord = 0, prevMeaning = 0;
-    std::string flag, marker;
-    std::string key() const { return text + " [" + marker + "]"; }
-};
-
-struct Record {
-    int chapter = 0;
-    std::string headword, secondForm;
-    int nextEntry = 0, prevEntry = 0;
-    std::string flag, marker;
-    std::vector<Meaning> meanings;
-};
-
-// Reads the records the way the drill does; throws at the first line out of place.
-std::vector<Record> ReadList(const std::vector<std::string>& lines) {
-    std::size_t at = 0;
-    auto text = [&]() -> const std::string& {
-        if (at == lines.size())
-            throw std::runtime_error("the file ends inside a record");
-        return lines[at++];
-    };
-    auto number = [&] {
-        const std::string& line = text();
-        int value = 0;
-        auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-        if (line.empty() || error != std::errc() || end != line.data() + line.size())
-            throw std::runtime_error("line " + std::to_string(at) + " is no number: " + line);
-        return value;
-    };
-    std::vector<Record> records(static_cast<std::size_t>(std::max(number(), 0)));
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i > 0 && !text().empty())
-            throw std::runtime_error("the line between two records is not empty");
-        Record& r = records[i];
-        r.chapter = number();
-        r.headword = text();
-        r.secondForm = text();
-        r.nextEntry = number();
-        r.prevEntry = number();
-        r.flag = text();
-        r.marker = text();
-        r.meanings.resize(static_cast<std::size_t>(std::max(number(), 0)));
-        for (Meaning& m : r.meanings) {
-            m.text = text();
-            m.nextWord = number();
-            m.nextMeaning = number();
-            m.prevWord = number();
-            m.prevMeaning = number();
-            m.flag = text();
-            m.marker = text();
-        }
-    }
-    if (at != lines.size())
-        throw std::runtime_error("lines follow the last record");
-    return records;
+std::string Key(const SourceMeaning& m) {
+    return m.text + " [" + m.marker + "]";
 }
 
 class AthenazeList : public testing::Test {
 protected:
-    // Read once for all the tests; a file that cannot be read fails every test.
+    // Linked once for all the tests; a source that cannot be linked fails every test.
     void SetUp() override {
         if (!records_.empty())
             return;
+        const char* sources = std::getenv("LEXIVO_SOURCE_DIR");
+        std::ifstream in(std::string(sources ? sources : "..") + "/data/vocab/Athenaze.txt",
+                         std::ios::binary);
+        const std::string source{std::istreambuf_iterator<char>(in), {}};
         try {
-            const auto lines = DataFileLines("Athenaze.lxv");
-            for (const std::string& line : lines)
-                ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a lone CR or LF";
-            records_ = ReadList(lines);
-        } catch (const std::exception& e) {
-            FAIL() << e.what();
+            records_ = LinkVocabList(ParseVocabSource(source));
+        } catch (const VocabSourceError& e) {
+            FAIL() << "line " << e.line() << ": " << e.what();
         }
     }
     static int count() { return static_cast<int>(records_.size()); }
-    static const Record& at(int i) { return records_.at(static_cast<std::size_t>(i)); }
+    static const ListRecord& at(int i) { return records_.at(static_cast<std::size_t>(i)); }
 
-    static inline std::vector<Record> records_;
+    static inline std::vector<ListRecord> records_;
 };
 
-TEST_F(AthenazeList, ChaptersMarkersAndGreekAreSound) {
+TEST_F(AthenazeList, TheBuiltListIsTheLinkedSource) {
+    EXPECT_EQ(DataFileBytes("Athenaze.lxv"), VocabListText(records_));
+}
+
+TEST_F(AthenazeList, ChaptersRiseGreekShowsAndEveryMarkerIsUsed) {
     EXPECT_GE(count(), 300);
     std::set<int> chapters;
     std::set<std::string> onHeadwords, onMeanings;
-    auto marker = [](const std::string& flag, const std::string& code, const std::string& where,
-                     std::set<std::string>& used) {
-        EXPECT_TRUE((flag == "0" && code == "None") || flag == "1") << where;
-        if (flag == "1")
-            used.insert(code);
-    };
-    for (const Record& r : records_) {
-        EXPECT_GE(r.chapter, chapters.empty() ? 1 : *chapters.rbegin()) << r.headword;
-        chapters.insert(r.chapter);
-        marker(r.flag, r.marker, r.headword, onHeadwords);
-        for (const Meaning& m : r.meanings)
-            marker(m.flag, m.marker, r.headword + ": " + m.text, onMeanings);
-        for (const std::string& greek : {r.headword, r.secondForm})
-            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(greek)), greek);
+    for (const ListRecord& r : records_) {
+        EXPECT_GE(r.word.chapter, chapters.empty() ? 1 : *chapters.rbegin()) << r.word.headword;
+        chapters.insert(r.word.chapter);
+        for (const std::string& greek : {r.word.headword, r.word.secondForm})
+            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(greek)), greek); // no mark lost
+        if (!r.word.marker.empty())
+            onHeadwords.insert(r.word.marker);
+        for (const ListMeaning& m : r.meanings)
+            if (!m.meaning.marker.empty())
+                onMeanings.insert(m.meaning.marker);
     }
     EXPECT_GE(chapters.size(), 12u);
     EXPECT_EQ(onHeadwords, MarkerCodes);
@@ -123,24 +68,25 @@ TEST_F(AthenazeList, ChaptersMarkersAndGreekAreSound) {
 TEST_F(AthenazeList, EntryChainsJoinEachWordsEntriesInChapterOrder) {
     std::map<std::string, int> heads, entries;
     for (int i = 0; i < count(); ++i) {
-        const Record& r = at(i);
-        ++entries[r.headword];
+        const ListRecord& r = at(i);
+        const std::string& headword = r.word.headword;
+        ++entries[headword];
         if (r.prevEntry == -1)
-            ++heads[r.headword];
+            ++heads[headword];
         else
-            EXPECT_EQ(at(r.prevEntry).nextEntry, i) << r.headword;
+            EXPECT_EQ(at(r.prevEntry).nextEntry, i) << headword;
         if (r.nextEntry == -1)
             continue;
-        ASSERT_TRUE(r.nextEntry >= 0 && r.nextEntry < count()) << r.headword;
-        const Record& next = at(r.nextEntry);
-        EXPECT_EQ(next.prevEntry, i) << r.headword;
-        EXPECT_EQ(next.headword, r.headword);
-        EXPECT_GT(next.chapter, r.chapter) << r.headword;
+        ASSERT_TRUE(r.nextEntry >= 0 && r.nextEntry < count()) << headword;
+        const ListRecord& next = at(r.nextEntry);
+        EXPECT_EQ(next.prevEntry, i) << headword;
+        EXPECT_EQ(next.word.headword, headword);
+        EXPECT_GT(next.word.chapter, r.word.chapter) << headword;
         std::set<std::string> later;
-        for (const Meaning& m : next.meanings)
-            later.insert(m.key());
-        for (const Meaning& m : r.meanings)
-            EXPECT_TRUE(later.count(m.key())) << r.headword << " drops " << m.key();
+        for (const ListMeaning& m : next.meanings)
+            later.insert(Key(m.meaning));
+        for (const ListMeaning& m : r.meanings)
+            EXPECT_TRUE(later.count(Key(m.meaning))) << headword << " drops " << Key(m.meaning);
     }
     int several = 0;
     for (const auto& [headword, n] : entries) {
@@ -154,15 +100,15 @@ TEST_F(AthenazeList, EntryChainsJoinEachWordsEntriesInChapterOrder) {
 // boxes); a meaning of one word only is not linked.
 TEST_F(AthenazeList, MeaningChainsJoinTheWordsThatShareAMeaning) {
     std::map<std::string, std::set<std::string>> wordsOf;
-    for (const Record& r : records_)
-        for (const Meaning& m : r.meanings)
-            wordsOf[m.key()].insert(r.headword);
+    for (const ListRecord& r : records_)
+        for (const ListMeaning& m : r.meanings)
+            wordsOf[Key(m.meaning)].insert(r.word.headword);
     int shared = 0;
     for (int i = 0; i < count(); ++i) {
         for (int j = 0; j < static_cast<int>(at(i).meanings.size()); ++j) {
-            const Meaning& m = at(i).meanings[static_cast<std::size_t>(j)];
-            const std::set<std::string>& words = wordsOf[m.key()];
-            const std::string where = at(i).headword + ": " + m.key();
+            const ListMeaning& m = at(i).meanings[static_cast<std::size_t>(j)];
+            const std::set<std::string>& words = wordsOf[Key(m.meaning)];
+            const std::string where = at(i).word.headword + ": " + Key(m.meaning);
             if (words.size() == 1) {
                 EXPECT_TRUE(m.nextWord == -1 && m.prevWord == -1) << where;
                 continue;
@@ -172,18 +118,18 @@ TEST_F(AthenazeList, MeaningChainsJoinTheWordsThatShareAMeaning) {
             ++shared;
             std::set<std::string> walked;
             for (int w = i, k = j;;) {
-                const Meaning& here = at(w).meanings.at(static_cast<std::size_t>(k));
-                EXPECT_EQ(here.key(), m.key()) << where;
-                EXPECT_EQ(at(w).flag + at(w).marker, at(i).flag + at(i).marker) << where;
-                ASSERT_TRUE(walked.insert(at(w).headword).second) << where << ": a word twice";
+                const ListMeaning& here = at(w).meanings.at(static_cast<std::size_t>(k));
+                EXPECT_EQ(Key(here.meaning), Key(m.meaning)) << where;
+                EXPECT_EQ(at(w).word.marker, at(i).word.marker) << where;
+                ASSERT_TRUE(walked.insert(at(w).word.headword).second) << where << ": a word twice";
                 ASSERT_LE(walked.size(), 6u) << where;
                 if (here.nextWord == -1)
                     break;
                 ASSERT_TRUE(here.nextWord >= 0 && here.nextWord < count()) << where;
-                const Meaning& after =
+                const ListMeaning& after =
                     at(here.nextWord).meanings.at(static_cast<std::size_t>(here.nextMeaning));
                 EXPECT_TRUE(after.prevWord == w && after.prevMeaning == k) << where;
-                EXPECT_GE(at(here.nextWord).chapter, at(w).chapter) << where;
+                EXPECT_GE(at(here.nextWord).word.chapter, at(w).word.chapter) << where;
                 w = here.nextWord;
                 k = here.nextMeaning;
             }

@@ -89,8 +89,9 @@ TEST_F(VerbPaneTest, PrefsReadBackWhatWasSavedAndOnlyTheCodesTheyKnow) {
                               "ThirdPersImpBut");
 
     checkEverything();
-    // Empty fields are skipped; unknown codes are ignored; a flag is "true" exactly.
-    loadPrefs("\"\"\r\n\"1,7\"\r\n\",2,,9\"\r\n\"6,0\"\r\n\"True\"\r\n\"true \"\r\n");
+    // Empty fields are skipped; a code is its leading number; unknown codes are ignored; a flag
+    // is "true" exactly.
+    loadPrefs("\"\"\r\n\"1,7\"\r\n\",2x,,9\"\r\n\"6,0\"\r\n\"True\"\r\n\"true \"\r\n");
     EXPECT_EQ(checks("VerbListBox"), "0000");
     EXPECT_EQ(checkedBoxes(), "PartBut FutBut SecondPluperfBut ActBut");
     // Values may share a line, separated by commas; what follows the sixth is not read.
@@ -114,6 +115,8 @@ TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
         "\"02,05\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n", // beyond the list
         "\"00\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n",    // no verb 0
         "\"01\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n",                 // five values
+        "\"01\"\r\n\"1\"\r\n\"1,x\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n",  // a code without a
+                                                                              // number
         "\"01\"\r\n\"2\"\r\n\"1\r\n",                                         // quote not closed
         "\x01\x02garbage\xff",
         "",
