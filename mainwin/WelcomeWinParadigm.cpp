@@ -21,7 +21,7 @@ namespace {
 const char* const noFormsMessage =
     "This particular combination of choices did not result in any valid forms.";
 
-// Form codes hold two digits for the verb or word: items from the 100th on cannot be drilled.
+// Form codes hold two digits for the verb or word: an item from the 100th on matches no form.
 constexpr int highestItemNumber = 99;
 
 // The progress window while a paradigm file is scanned.
@@ -56,15 +56,17 @@ CandidateList collectForms(const DrillSettings& drill, const FormChoices& choice
 }
 
 // Puts the pane's checked items into the drill window's word list, each as its two-digit number,
-// a blank and its name, and gives their numbers as a code list.
+// a blank and its name, and gives their numbers as a code list. An item from the 100th on keeps
+// its number in the code list, so that the user's check on it is saved, but stays out of the word
+// list: the drill window reads an item's first two characters as its number, and "100" would
+// name item 10.
 std::string fillWordList(const ParadigmPane& pane, ParadigmQuizWindow& window) {
     std::string numbers;
     for (const auto& [number, name] : pane.CheckedItems()) {
-        if (number > highestItemNumber)
-            break;
-        const std::string twoDigits = (number < 10 ? "0" : "") + std::to_string(number);
-        window.AddWord(twoDigits + " " + name);
-        numbers += twoDigits + ",";
+        const std::string digits = (number < 10 ? "0" : "") + std::to_string(number);
+        if (number <= highestItemNumber)
+            window.AddWord(digits + " " + name);
+        numbers += digits + ",";
     }
     if (!numbers.empty())
         numbers.pop_back();
