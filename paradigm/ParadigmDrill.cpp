@@ -51,6 +51,8 @@ void ParadigmDrill::DrawItem() {
     current_ = int(best);
     answers_.assign(1, best);
     const std::string& code = CoolList[best].code;
+    // A partner is looked up by its whole code, so that a damaged index line cannot add a piece
+    // of another entry.
     for (const std::string& partner : Index.Partners(code)) {
         const int found = CoolList.Find(partner);
         if (found >= 0)

@@ -89,7 +89,10 @@ private:
     void Rescore();
 
     const DrillSettings& settings_;
-    std::vector<std::size_t> answers_; // positions in CoolList
+    // The open parsings of the form asked, as positions in CoolList rather than copies of their
+    // entries: every judging reads and changes an entry's weight as it stands, so a second wrong
+    // try on one parsing costs a second point and no later answer undoes an earlier change.
+    std::vector<std::size_t> answers_;
     int current_ = -1;
     bool parseMode_ = true;
     int score_ = 100;
