@@ -66,6 +66,8 @@ void QuizWindow::buildControls() {
 
     QuizField = label("QuizField", "", form_, {16, 12, formWidth - 32, 48});
     QuizField->setWordWrap(true);
+    // The question and the answers are shown as written, never as markup.
+    QuizField->setTextFormat(Qt::PlainText);
 
     Label1 = label("Label1", "Your Answer:", form_, {16, 70, 240, 20});
     UserField = Named(new QLineEdit(form_), "UserField");
@@ -106,8 +108,10 @@ void QuizWindow::buildControls() {
         answer->setGeometry(box.x() + 6, box.y() + 4, answerWidth, box.height() - 8);
         QLabel* marker = Named(new QLabel(form_), ("AnswerCaseField_" + n).c_str());
         marker->setGeometry(box.right() - caseWidth - 4, box.y() + 4, caseWidth, box.height() - 8);
-        for (QLabel* l : {answer, marker})
+        for (QLabel* l : {answer, marker}) {
+            l->setTextFormat(Qt::PlainText);
             l->installEventFilter(this);
+        }
         AnswerField[std::size_t(i)] = answer;
         AnswerCaseField[std::size_t(i)] = marker;
     }

@@ -162,8 +162,11 @@ void QuizWindow::ShowItemInfo() {
     ItemScoreField->setText(ToQString(drill_.ItemScoreText()));
     QuizField->setText(drill_.ToGreek ? ToQString(drill_.QuizText)
                                       : DisplayFontToQString(drill_.QuizText));
-    // The slots are empty again: the answer field starts afresh with no marker.
+    // The slots are empty again: the answer field starts afresh with no marker. Its Greek
+    // rendering is emptied too, also when the new item asks the other way (the field's change
+    // then renders nothing) and a text typed after the last judging was left in it.
     UserField->clear();
+    UserGreekField->clear();
     SelectCaseItem("");
     ShowSlots();
     Enter->setText(ToQString(drill_.EnterCaption));

@@ -131,9 +131,12 @@ TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSavedAndLoaded) {
     begin(draws);
     for (const Item& item : items) {
         SCOPED_TRACE(item.shown);
+        EXPECT_EQ(find<QLineEdit>("UserGreekField")->text(), ""); // nothing left from before
         EXPECT_EQ(judge(item.answers), item.shown);
-        if (&item != &items[9])
+        if (&item != &items[9]) {
+            QTest::keyClicks(find<QLineEdit>("UserField"), "lu/w"); // typed after judging, unused
             pressEnter();
+        }
     }
     whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
     pressEnter();

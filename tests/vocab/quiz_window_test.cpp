@@ -164,6 +164,10 @@ TEST_F(QuizTest, AnswersAreTakenBackByTheirLabelsAndRectangles) {
     QTest::mouseClick(answer(0), Qt::LeftButton); // an empty slot empties the field
     EXPECT_EQ(userField->text(), "");
     EXPECT_EQ(combo->currentText(), "None");
+    // An answer that looks like markup is shown as typed.
+    answerWith("<b>x</b>");
+    EXPECT_GE(answer(0)->sizeHint().width(),
+              answer(0)->fontMetrics().horizontalAdvance("<b>x</b>"));
 }
 
 TEST_F(QuizTest, TheMarkerBoxLooksAheadAsTheUserTypes) {
