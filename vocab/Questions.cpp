@@ -51,5 +51,10 @@ EnglishQuestion BuildEnglishQuestion(const WordTable& table, int word, double ch
             break;
         pair = table.NextPair(pair);
     }
+    // A chain longer than the slots keeps its first pairs; the pair asked must still be
+    // accepted, so it takes the last place when it fell beyond them.
+    const MeaningPair asked{word, q.CurrentMeaning};
+    if (std::find(q.AnswerRing.begin(), q.AnswerRing.end(), asked) == q.AnswerRing.end())
+        q.AnswerRing.back() = asked;
     return q;
 }

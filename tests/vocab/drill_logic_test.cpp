@@ -161,6 +161,12 @@ TEST_F(DrillLogicTest, NoItemAsksForMoreThanSixSlots) {
     EXPECT_EQ(d.AnswerRing.size(), 6u);
     EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 6}));
     EXPECT_EQ(visible(d), 6);
+    // The eighth word of that chain: the ring keeps the first five and the word asked.
+    SetRandomScript({0.0, 0.0, pick(8, 9), pick(8, 9), 0.9999});
+    ASSERT_TRUE(d.NextItem(3));
+    EXPECT_EQ(d.AnswerRing.size(), 6u);
+    EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 6}));
+    EXPECT_EQ(d.AnswerRing.back(), (MeaningPair{7, 6}));
     // Greek: nine meanings, six slots.
     SetRandomScript({0.9999, 0.0, pick(1, 9), pick(1, 9)});
     ASSERT_TRUE(d.NextItem(3));
