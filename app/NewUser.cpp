@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,14 @@ void NewUser::resetNameField() {
 void NewUser::NameField_Change() {
     const QString text = NameField->text();
     OkayButton->setEnabled(text != Placeholder && !text.isEmpty());
+}
+
+// The window has no cancel key: Escape must not act as its close box, which would unload it and
+// lose the name typed so far.
+void NewUser::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 // The buttons leave through done(Accepted); only the close box rejects, which unloads the window.

@@ -160,6 +160,8 @@ TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedByItsCloseBox) {
     load();
     openNewUser([](QWidget* newUser) {
         typeName(newUser, "Zed");
+        QTest::keyClick(nameField(newUser), Qt::Key_Escape); // no cancel key
+        EXPECT_TRUE(newUser->isVisible());
         click(newUser, "CancelButton");
     });
     EXPECT_TRUE(win->isVisible());
