@@ -204,6 +204,9 @@ void QuizWindow::ArmEnter() {
 void QuizWindow::EndDrill() {
     if (SaveWin::AskToSave(this))
         SaveUserScores();
+    // The main window comes back before this one unloads (and closes the Beta-code chart).
+    if (mainWindow_)
+        mainWindow_->show();
     Unload();
 }
 
