@@ -46,6 +46,7 @@ private:
     void LoadUserScores();
     void NextItem();
     void UpdateStatus();
+    void ClearAnswers();
     void SetDirectionFonts();
     void ShowItemInfo();
     void ShowDrill();

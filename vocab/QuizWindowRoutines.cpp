@@ -125,12 +125,14 @@ void QuizWindow::SaveUserScores() {
 }
 
 void QuizWindow::NextItem() {
-    const bool more = drill_.NextItem(Prefs.Reinforcement);
+    const bool more = drill_.CountItem();
     UpdateStatus();
     if (!more) {
         EndDrill();
         return;
     }
+    ClearAnswers();
+    drill_.AskItem(Prefs.Reinforcement);
     SetDirectionFonts();
     ShowItemInfo();
     show();
@@ -141,6 +143,14 @@ void QuizWindow::UpdateStatus() {
     ToGoField->setText(ToQString(drill_.ToGoText()));
     ScoreField->setText(ToQString(drill_.ScoreText()));
     StatsField->setText(ToQString(drill_.StatsText()));
+}
+
+// Emptied while the item before is still the current one, so that emptying the answer field
+// empties its Greek too when that item asked for Greek.
+void QuizWindow::ClearAnswers() {
+    QuizField->clear();
+    UserField->clear();
+    SelectCaseItem("");
 }
 
 void QuizWindow::SetDirectionFonts() {
@@ -162,12 +172,6 @@ void QuizWindow::ShowItemInfo() {
     ItemScoreField->setText(ToQString(drill_.ItemScoreText()));
     QuizField->setText(drill_.ToGreek ? ToQString(drill_.QuizText)
                                       : DisplayFontToQString(drill_.QuizText));
-    // The slots are empty again: the answer field starts afresh with no marker. Its Greek
-    // rendering is emptied too, also when the new item asks the other way (the field's change
-    // then renders nothing) and a text typed after the last judging was left in it.
-    UserField->clear();
-    UserGreekField->clear();
-    SelectCaseItem("");
     ShowSlots();
     Enter->setText(ToQString(drill_.EnterCaption));
     Enter->setEnabled(true);
@@ -200,6 +204,9 @@ void QuizWindow::ArmEnter() {
 void QuizWindow::EndDrill() {
     if (SaveWin::AskToSave(this))
         SaveUserScores();
+    // The main window comes back before this one unloads (and closes the Beta-code chart).
+    if (mainWindow_)
+        mainWindow_->show();
     Unload();
 }
 

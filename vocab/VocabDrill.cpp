@@ -29,9 +29,18 @@ VocabDrill::VocabDrill(VocabSettings settings)
     : Settings(std::move(settings)), ItemsToGo(Settings.Iterations + 1) {}
 
 bool VocabDrill::NextItem(int reinforcement) {
-    --ItemsToGo;
-    if (ItemsToGo < 1 || Table.DrillWords.empty())
+    if (!CountItem())
         return false;
+    AskItem(reinforcement);
+    return true;
+}
+
+bool VocabDrill::CountItem() {
+    --ItemsToGo;
+    return ItemsToGo >= 1 && !Table.DrillWords.empty();
+}
+
+void VocabDrill::AskItem(int reinforcement) {
     ClearAnswers();
     ToGreek = PickLanguage(Settings.PercentActive);
     ChosenWord = CurrentWord = ChooseNextWord(Table, Settings.Review, reinforcement);
@@ -42,7 +51,6 @@ bool VocabDrill::NextItem(int reinforcement) {
         BuildEnglishQuestion();
     else
         BuildGreekQuestion();
-    return true;
 }
 
 void VocabDrill::ClearAnswers() {

@@ -57,6 +57,11 @@ public:
     // order: the direction, the review roll, the candidates' draws, and on an English-to-Greek
     // item the meaning.
     bool NextItem(int reinforcement);
+    // The two halves of NextItem, for a window that clears its answer field between them while
+    // the direction of the item before still holds: counting the item (false when the drill is
+    // over), and asking it.
+    bool CountItem();
+    void AskItem(int reinforcement);
 
     // The Enter button, with the text typed in the answer field and the marker box's text.
     EnterAction EnterPressed(const std::string& userText, const std::string& markerText);

@@ -72,9 +72,10 @@ TEST_F(QuizTest, AnItemEachWay) {
     writeList(twoWays());
     prefs.PercentActive = 50;
     prefs.Review = 100;
-    prefs.Iterations = 2;
+    prefs.Iterations = 4;
     ASSERT_TRUE(
-        startDrill({0.9, 0.0, pick(1, 4), pick(1, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99}));
+        startDrill({0.9, 0.0, pick(1, 4), pick(1, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99, 0.9,
+                    0.0, pick(1, 4), pick(1, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99}));
     EXPECT_FALSE(main->isVisible());
     auto* quizField = find<QLabel>("QuizField");
     EXPECT_EQ(quiz->windowTitle(), "Lexivo Vocabulary Drill");
@@ -85,7 +86,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(QStringList({label("ToGoField"), label("ScoreField"), label("StatsField"),
                            label("ChapterField"), label("ItemScoreField")})
                   .join("|"),
-              " 2 items out of  2.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  1|"
+              " 4 items out of  4.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  1|"
               "Item's Score:  0");
     click(quiz, "BetaButton");
     EXPECT_EQ(find<QPushButton>("BetaButton")->text(), "Hide Beta-Code Template");
@@ -102,7 +103,7 @@ TEST_F(QuizTest, AnItemEachWay) {
 
     answerWith(""); // Return on "Next" asks the next item
     EXPECT_EQ(quizField->text(), "bring (+ Dat.)");
-    EXPECT_EQ(label("ToGoField"), "Last item out of  2!");
+    EXPECT_EQ(label("ToGoField"), " 3 items out of  4.");
     EXPECT_EQ(find<QPushButton>("Enter")->text(), "Okay");
     EXPECT_EQ(visibleSlots(), 2);
     auto* userGreek = find<QLineEdit>("UserGreekField");
@@ -118,6 +119,21 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::mouseClick(answer(0), Qt::LeftButton); // Greek comes back as Beta code
     EXPECT_EQ(find<QLineEdit>("UserField")->text(), "a)/gw");
     EXPECT_EQ(userGreek->text(), greek("a)/gw"));
+    pressEnter();
+    pressEnter();
+    // Beta code left in the answer field when a Greek-to-English item follows leaves no Greek
+    // behind for the next English-to-Greek item.
+    QTest::keyClicks(find<QLineEdit>("UserField"), "lu/w");
+    pressEnter();
+    EXPECT_FALSE(userGreek->isVisible());
+    answerWith("loose");
+    answerWith("set free");
+    pressEnter();
+    pressEnter();
+    EXPECT_EQ(quizField->text(), "bring (+ Dat.)");
+    EXPECT_EQ(label("ToGoField"), "Last item out of  4!");
+    EXPECT_EQ(userGreek->text(), "");
+    pressEnter();
     pressEnter();
     pressEnter();
     whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "DontSave"); });
