@@ -1,0 +1,67 @@
+#include "fuzz/FuzzProgram.h"
+
+#include "app/MyApp.h"
+#include "platform/EndProgram.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+void SetUpFuzzProgram() {
+    static QTemporaryDir folder; // removed when the process ends normally
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+
+    AppFolder = folder.path().toStdString();
+    DataFolder = AppFolder + PathSeparator + "Data";
+    UsersFolder = AppFolder + PathSeparator + "Users";
+    HelpFile = DataFolder + PathSeparator + "HELPER.HLP";
+    UserFolder = UsersFolder + PathSeparator + "Fuzz";
+    fs::create_directories(DataFolder);
+    fs::create_directories(UserFolder);
+    for (const fs::directory_entry& file : fs::directory_iterator(LEXIVO_SHIPPED_DATA))
+        if (file.is_regular_file() && file.path().extension() != ".ttf")
+            fs::copy_file(file.path(), fs::path(DataFolder) / file.path().filename());
+
+    SetInstalledFontsForTest(std::vector<std::string>{"MS Sans Serif", "Ortholex"});
+    SetMessageSink([](const std::string&, MsgIcon) {});
+    SetEndProgramHook([] { throw ProgramEnded{}; });
+}
+
+std::string FuzzDataFile(const std::string& name) {
+    return DataFolder + PathSeparator + name;
+}
+
+std::string FuzzUserFile(const std::string& name) {
+    return UserFolder + PathSeparator + name;
+}
+
+void WriteFuzzFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    // A new file each time: the file system flushes a file cut short and rewritten when it is
+    // closed, which would make the disk, not the reader, set the pace.
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+
+void RestoreDataFile(const std::string& name) {
+    std::error_code ignored;
+    fs::remove(FuzzDataFile(name), ignored);
+    fs::copy_file(fs::path(LEXIVO_SHIPPED_DATA) / name, FuzzDataFile(name));
+}
+
+void FuzzCheck(bool kept, const char* promise) {
+    if (kept)
+        return;
+    std::fprintf(stderr, "Broken: %s\n", promise);
+    std::abort();
+}
