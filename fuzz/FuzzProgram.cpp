@@ -13,6 +13,12 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+int endings = 0;
+
+} // namespace
+
 void SetUpFuzzProgram() {
     static QTemporaryDir folder; // removed when the process ends normally
     static bool done = false;
@@ -33,7 +39,14 @@ void SetUpFuzzProgram() {
 
     SetInstalledFontsForTest(std::vector<std::string>{"MS Sans Serif", "Ortholex"});
     SetMessageSink([](const std::string&, MsgIcon) {});
-    SetEndProgramHook([] { throw ProgramEnded{}; });
+    SetEndProgramHook([] {
+        ++endings;
+        throw ProgramEnded{};
+    });
+}
+
+int ProgramEndings() {
+    return endings;
 }
 
 std::string FuzzDataFile(const std::string& name) {

@@ -14,6 +14,9 @@ struct ProgramEnded {};
 // Sets the program up once; later calls do nothing.
 void SetUpFuzzProgram();
 
+// How often the program has ended so far.
+int ProgramEndings();
+
 // Where the files go.
 std::string FuzzDataFile(const std::string& name);
 std::string FuzzUserFile(const std::string& name);

@@ -1,5 +1,6 @@
 // Every fuzz target over its seeds and a few thousand inputs of the mutator, the same each run.
 // In the sanitizer build this is where a reader's memory fault shows.
+#include "fuzz/FuzzProgram.h"
 #include "fuzz/FuzzTarget.h"
 #include "fuzz/Mutator.h"
 
@@ -41,6 +42,20 @@ std::vector<std::string> targetNames() {
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzTargetTest, testing::ValuesIn(targetNames()),
                          [](const auto& info) { return info.param; });
+
+// The list targets go on after the program ends (an unreadable list ends it), and a list that
+// reads well leaves the shipped file in place for the next input.
+TEST(FuzzProgram, ListTargetsOutliveTheEndOfTheProgram) {
+    for (const char* name : {"verblist", "nounlist"}) {
+        const FuzzTarget* target = FindFuzzTarget(name);
+        const int before = ProgramEndings();
+        feed(*target, "");
+        feed(*target, "3\r\n");
+        EXPECT_EQ(ProgramEndings(), before + 2) << name;
+        feed(*target, FuzzSeeds(*target).front());
+        EXPECT_EQ(ProgramEndings(), before + 2) << name;
+    }
+}
 
 TEST(Mutator, GivesTheSameInputsEveryRunWithinTheirLength) {
     Mutator first({"12\r\n\"abc\"\r\n"}, 7, 300), second({"12\r\n\"abc\"\r\n"}, 7, 300);
