@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -64,6 +65,13 @@ void WriteFuzzFile(const std::string& path, const std::uint8_t* data, std::size_
     fs::remove(path, ignored);
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+
+void CheckFileKept(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string kept{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    FuzzCheck(kept == std::string(reinterpret_cast<const char*>(data), size),
+              "the file read stays as it was");
 }
 
 void RestoreDataFile(const std::string& name) {

@@ -23,6 +23,8 @@ std::string FuzzUserFile(const std::string& name);
 
 // Writes the bytes to the file, replacing it.
 void WriteFuzzFile(const std::string& path, const std::uint8_t* data, std::size_t size);
+// Stops the run when the file no longer holds these bytes: reading never costs a user a file.
+void CheckFileKept(const std::string& path, const std::uint8_t* data, std::size_t size);
 // Puts back the shipped Data file of that name.
 void RestoreDataFile(const std::string& name);
 

@@ -37,8 +37,10 @@ template <typename Write> std::string written(Write write) {
 
 int FuzzPrefs(const std::uint8_t* data, std::size_t size) {
     SetUpFuzzProgram();
-    WriteFuzzFile(FuzzUserFile("Prefs.lxp"), data, size);
+    const std::string path = FuzzUserFile("Prefs.lxp");
+    WriteFuzzFile(path, data, size);
     mainWindow().LoadPrefs();
+    CheckFileKept(path, data, size);
     return 0;
 }
 
@@ -62,8 +64,10 @@ int feedPanePrefs(const std::uint8_t* data, std::size_t size, const char* fileNa
         (made->*loadList)();
         return made;
     }();
-    WriteFuzzFile(FuzzUserFile(fileName), data, size);
+    const std::string path = FuzzUserFile(fileName);
+    WriteFuzzFile(path, data, size);
     (pane->*loadPrefs)();
+    CheckFileKept(path, data, size);
     return 0;
 }
 
@@ -101,8 +105,10 @@ int feedList(const std::uint8_t* data, std::size_t size, const char* fileName,
              void (Pane::*loadList)()) {
     SetUpFuzzProgram();
     static Pane* pane = new Pane(nullptr);
-    WriteFuzzFile(FuzzDataFile(fileName), data, size);
+    const std::string path = FuzzDataFile(fileName);
+    WriteFuzzFile(path, data, size);
     RunUntilEnd([&] { (pane->*loadList)(); });
+    CheckFileKept(path, data, size);
     RestoreDataFile(fileName);
     return 0;
 }
