@@ -75,9 +75,12 @@ void CheckFileKept(const std::string& path, const std::uint8_t* data, std::size_
 }
 
 void RestoreDataFile(const std::string& name) {
-    std::error_code ignored;
-    fs::remove(FuzzDataFile(name), ignored);
-    fs::copy_file(fs::path(LEXIVO_SHIPPED_DATA) / name, FuzzDataFile(name));
+    // Through the streams, which retry a read or write that a signal breaks off (libFuzzer's
+    // timeout alarm does); std::filesystem::copy_file fails instead.
+    std::ifstream in(fs::path(LEXIVO_SHIPPED_DATA) / name, std::ios::binary);
+    const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    WriteFuzzFile(FuzzDataFile(name), reinterpret_cast<const std::uint8_t*>(shipped.data()),
+                  shipped.size());
 }
 
 void FuzzCheck(bool kept, const char* promise) {
