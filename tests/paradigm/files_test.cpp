@@ -10,12 +10,16 @@
 
 namespace {
 
-TEST(FormFiles, DataLinesLoseTheirLineEndsAndPartnersComeFromTheFirstLineOfACode) {
+TEST(FormFiles, DataLinesFormsAndPartners) {
     TempFolder folder;
-    EXPECT_EQ(ReadDataLines(folder.write("a", "2\r\n01,a\r\r\n02,b\r\n03,c")),
+    EXPECT_EQ(ReadDataLines(folder.write("a", "2\r\n01,a\r\r\r\n02,b\r\n03,c")),
               (std::vector<std::string>{"01,a", "02,b", "03,c"}));
     EXPECT_EQ(ReadDataLines(folder.write("b", "x\n01,a\r")), (std::vector<std::string>{"01,a"}));
     EXPECT_THROW(ReadDataLines(folder.write("c", "40000\r\n01,a\r\n")), RunError);
+    // A line's form is its second field; there is none beyond the lines.
+    const std::vector<std::string> lines{"01,a", "02,b,c"};
+    EXPECT_EQ(FormOfLine(lines, 2), "b");
+    EXPECT_EQ(FormOfLine(lines, 0) + FormOfLine(lines, 3), "");
 
     // The index: partners come from the first line that lists a code.
     FormIndex index;

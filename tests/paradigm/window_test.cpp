@@ -107,12 +107,19 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         parse(-1, {"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
         auto* timer = drill->findChild<QTimer*>("BlinkTimer");
         ASSERT_TRUE(timer->isActive());
+        bool pausingAtSummary = false;
+        SetMessageSink([&](const std::string& text, MsgIcon icon) {
+            pausingAtSummary = timer->isActive();
+            messages.push_back({text, icon});
+        });
         if (way == 0)
             click(drill, "EndQuizButton");
         else if (way == 1)
             drill->close();
         else
             child<QAction>(drill, "mnuDrillEnd")->trigger();
+        RecordMessages(messages);
+        EXPECT_FALSE(pausingAtSummary);
         EXPECT_FALSE(timer->isActive());
         EXPECT_FALSE(child<QPushButton>(drill, "EnterButton")->isEnabled());
         EXPECT_EQ(BetaCodeWin::Loaded(), nullptr);
