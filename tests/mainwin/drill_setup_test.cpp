@@ -7,46 +7,45 @@
 
 namespace {
 
+// Choices that make no drill are told and nothing is saved; the verb window offers the buttons
+// of the choices made alone.
 TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
+    const char* const noTense = "You need to choose at least one tense, one mood, and one voice. ";
+    const char* const noVerb = "You need to choose at least one verb from the list (select verbs "
+                               "by clicking the check-boxes).";
+    const char* const noWord = "You need to choose at least one noun, pronoun, or adjective from "
+                               "the list (select words by clicking the check-boxes).";
     const char* const noForms =
         "This particular combination of choices did not result in any valid forms.";
+    const char* const more = "ActiveBut PassBut PresBut FutPerfBut IndicBut ImperBut InfBut "
+                             "PersNABut DualBut NumberNABut ";
+    const char* const fewer = "ActiveBut MidBut SecondPlupBut IndicBut ";
     struct Case {
         const char* name;
         int tab;
-        std::function<void()> choose;
+        std::vector<int> rows;          // the words checked
+        std::vector<const char*> boxes; // ticked, or unticked after a '-'
         const char* message;
+        const char* enabled = nullptr; // the verb window's buttons but for person and number
     };
     const Case cases[] = {
-        {"no tense", 1, [&] { checkBox("PresBut", false); },
-         "You need to choose at least one tense, one mood, and one voice. "},
-        {"no tense and no verb", 1,
-         [&] {
-             checkBox("ActBut", false);
-             checkItems("VerbListBox", {});
-         },
-         "You need to choose at least one tense, one mood, and one voice. "},
-        {"no verb", 1, [&] { checkItems("VerbListBox", {}); },
-         "You need to choose at least one verb from the list (select verbs by clicking the "
-         "check-boxes)."},
-        {"a tense the verb lacks", 1,
-         [&] {
-             checkBox("PresBut", false);
-             checkBox("InfBut", false);
-             checkBox("FutPerfBut");
-         },
-         noForms},
-        {"no word", 2, [&] { checkItems("NounListBox", {}); },
-         "You need to choose at least one noun, pronoun, or adjective from the list (select "
-         "words by clicking the check-boxes)."},
-        {"a word without forms", 2, [&] { checkItems("NounListBox", {2}); }, noForms},
+        {"no tense", 1, {0}, {"-PresBut"}, noTense},
+        {"no tense and no verb", 1, {}, {"-ActBut"}, noTense},
+        {"no verb", 1, {}, {}, noVerb, "ActiveBut PresBut IndicBut InfBut PersNABut NumberNABut "},
+        {"more", 1, {}, {"ImperBut", "DualBut", "PassBut", "FutPerfBut"}, noVerb, more},
+        {"fewer", 1, {}, {"-InfBut", "-PresBut", "SecondPluperfBut", "MidBut"}, noVerb, fewer},
+        {"a tense the verb lacks", 1, {0}, {"-PresBut", "-InfBut", "FutPerfBut"}, noForms},
+        {"no word", 2, {}, {}, noWord},
+        {"a word without forms", 2, {2}, {}, noForms},
     };
     startProgram();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         messages.clear();
         click(main, "VerbDefaultButton");
-        click(main, "NounDefaultButton");
-        c.choose();
+        checkItems(c.tab == 1 ? "VerbListBox" : "NounListBox", c.rows);
+        for (const char* box : c.boxes)
+            checkBox(box[0] == '-' ? box + 1 : box, box[0] != '-');
         begin(c.tab, "5");
         EXPECT_EQ(messages, (std::vector<Message>{{c.message, MsgIcon::Exclamation}}));
         ASSERT_NE(drill, nullptr);
@@ -55,34 +54,8 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
         EXPECT_FALSE(ProgDialog::IsLoaded());
         for (const char* file : {"Prefs.lxp", "VerbPrefs.lxp", "NounPrefs.lxp"})
             EXPECT_FALSE(std::filesystem::exists(path(std::string("Users/Maria/") + file)));
-    }
-
-    // The menu begins the drill as the button does.
-    messages.clear();
-    child<QAction>(main, "mnuDrillsNoun")->trigger();
-    EXPECT_EQ(messages.back().text, noForms);
-}
-
-TEST_F(DrillTest, TheDrillWindowOffersTheButtonsOfTheChoicesMadeAlone) {
-    struct Case {
-        std::vector<const char*> boxes;
-        std::string enabled; // in the window's order: voice, tense, mood, person, number
-    };
-    const Case cases[] = {
-        {{}, "ActiveBut PresBut IndicBut InfBut PersNABut NumberNABut "},
-        {{"ImperBut", "DualBut", "PassBut", "FutPerfBut"},
-         "ActiveBut PassBut PresBut FutPerfBut IndicBut ImperBut InfBut PersNABut DualBut "
-         "NumberNABut "},
-        {{"-InfBut", "-PresBut", "SecondPluperfBut", "MidBut"},
-         "ActiveBut MidBut SecondPlupBut IndicBut "},
-    };
-    startProgram();
-    for (const Case& c : cases) {
-        click(main, "VerbDefaultButton");
-        checkItems("VerbListBox", {});
-        for (const char* box : c.boxes)
-            checkBox(box[0] == '-' ? box + 1 : box, box[0] != '-');
-        begin(1, "5");
+        if (!c.enabled)
+            continue;
         std::string enabled;
         for (QRadioButton* option : drill->findChildren<QRadioButton*>()) {
             const std::string name = option->objectName().toStdString();
@@ -95,6 +68,11 @@ TEST_F(DrillTest, TheDrillWindowOffersTheButtonsOfTheChoicesMadeAlone) {
         }
         EXPECT_EQ(enabled, c.enabled);
     }
+
+    // The menu begins the drill as the button does.
+    messages.clear();
+    child<QAction>(main, "mnuDrillsNoun")->trigger();
+    EXPECT_EQ(messages.back().text, noForms);
 }
 
 TEST_F(DrillTest, AMissingOrDamagedDrillFileEndsTheProgram) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "greek/GreekStuff.h"
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
 #include "platform/Random.h"
+#include "platform/Text.h"
 #include "support/ProgramTest.h"
 
 #include <QLabel>
@@ -12,6 +14,22 @@
 #include <QTabBar>
 #include <QTimer>
 
+// The Greek on screen of a form as the data files spell it.
+inline QString greek(const std::string& dataFont) {
+    return DisplayFontToQString(BetaToDisplayFont(DataFontToBeta(dataFont)));
+}
+
+// The random numbers of newly drawn items: for each, the number of its mode, then six equal draws
+// of a candidate.
+inline std::vector<double> draws(const std::vector<std::pair<double, double>>& items) {
+    std::vector<double> script;
+    for (auto [mode, candidate] : items) {
+        script.push_back(mode);
+        script.insert(script.end(), 6, candidate);
+    }
+    return script;
+}
+
 // The program started for Maria with small paradigm files; the drills are begun from the main
 // window as the user begins them.
 class DrillTest : public ProgramTest {
@@ -19,6 +37,9 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         makeData();
+        if (!qgetenv("LEXIVO_PICTURES").isEmpty()) // the font the build made, for the pictures
+            QFile::copy(qgetenv("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf",
+                        QString::fromStdString(path("Data/Ortholex.ttf")));
         write("Data/Verbs.lxd", "2\r\n"
                                 "01111111,lu/w\r\n"     // 1 present active indicative 1 sg
                                 "01111131,lu/omen\r\n"  // 2 1 pl
@@ -55,7 +76,7 @@ protected:
     void checkBox(const char* name, bool checked = true) {
         child<QAbstractButton>(main, name)->setChecked(checked);
     }
-    void checkItems(const char* list, std::initializer_list<int> rows) {
+    void checkItems(const char* list, const std::vector<int>& rows) {
         auto* box = child<QListWidget>(main, list);
         for (int i = 0; i < box->count(); ++i)
             box->item(i)->setCheckState(Qt::Unchecked);
@@ -99,6 +120,15 @@ protected:
              {"FormsSelectedField", "RemainingField", "GiveUpsField", "CorrectField", "ScoreField"})
             text += label(field).toStdString() + "|";
         return text;
+    }
+
+    // Saves the drill window as a picture when LEXIVO_PICTURES names a folder: for looking at its
+    // layout, not for checking it.
+    void picture(const char* name) const {
+        const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
+        QCoreApplication::processEvents();
+        if (!folder.isEmpty())
+            drill->grab().save(folder + "/" + name + ".png");
     }
 
     // Lets the closed drill window go.
