@@ -7,6 +7,7 @@
 #include "mainwin/WelcomeWin.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Random.h"
 #include "support/Messages.h"
 #include "support/TempFolder.h"
 
@@ -98,6 +99,7 @@ protected:
         UnloadPickUserWin();
         unsetenv("LEXIVO_TEST_FOLDER");
         SetInstalledFontsForTest(std::nullopt);
+        SetRandomScript({});
         SetMessageSink(nullptr);
         SetProgramFolder("");
     }

@@ -6,6 +6,11 @@
 
 // Vocabulary list files written for tests, in the list format the program reads.
 
+// A value that Rnd gives so that the whole part of (n x value + 1) is k (1..n).
+inline double pick(int k, int n) {
+    return (k - 0.5) / n;
+}
+
 struct TestMeaning {
     std::string text;
     int nextWord = -1, nextMeaning = 0, prevWord = -1, prevMeaning = 0;

@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 
 // The program started for the user Maria with a vocabulary list of the test's own, and a drill
 // on it started from the main window with scripted random numbers.
@@ -24,17 +23,8 @@ protected:
         SetDefaultPrefValues(prefs);
         prefs.VocabChaptStart = 1;
         prefs.VocabChaptEnd = 9;
-    }
-    void TearDown() override {
-        SetRandomScript({});
-        // Deleting a drill window deletes its menus, which are top-level widgets too.
-        std::vector<QPointer<QWidget>> quizzes;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "QuizWindow")
-                quizzes.emplace_back(top);
-        for (const QPointer<QWidget>& q : quizzes)
-            delete q.data();
-        ProgramTest::TearDown();
+        if (!qEnvironmentVariableIsEmpty("LEXIVO_PICTURES"))
+            useBuiltData(); // the real font for the pictures
     }
 
     void writeList(const std::vector<TestWord>& words) {
@@ -85,6 +75,12 @@ protected:
     }
     void pressEnter() { click(quiz, "Enter"); }
 
+    // Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at the
+    // layout, not for checking it.
+    static void picture(QWidget* window, const char* name) {
+        if (!qEnvironmentVariableIsEmpty("LEXIVO_PICTURES"))
+            window->grab().save(qEnvironmentVariable("LEXIVO_PICTURES") + "/" + name + ".png");
+    }
     static QString greek(const char* beta) { return DisplayFontToQString(BetaToDisplayFont(beta)); }
 
     LexivoPrefFile prefs;
@@ -92,7 +88,10 @@ protected:
     QWidget* quiz = nullptr;
 };
 
-// A value that Rnd gives so that the whole part of (n x value + 1) is k (1..n).
-inline double pick(int k, int n) {
-    return (k - 0.5) / n;
+// A score file of these values, each quoted on its own line.
+inline std::string quoted(std::initializer_list<const char*> values) {
+    std::string text;
+    for (const char* value : values)
+        text += std::string("\"") + value + "\"\r\n";
+    return text;
 }

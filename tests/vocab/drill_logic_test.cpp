@@ -1,21 +1,17 @@
 #include "greek/GreekStuff.h"
 #include "platform/Random.h"
+#include "support/RunErrorOf.h"
 #include "support/TempFolder.h"
+#include "vocab/Judging.h"
 #include "vocab/ListFile.h"
 #include "vocab/ListText.h"
 #include "vocab/Markers.h"
 #include "vocab/VocabDrill.h"
 #include "vocab/WordChoice.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A value that Rnd gives so that the whole part of (n x value + 1) is k (1..n).
-double pick(int k, int n) {
-    return (k - 0.5) / n;
-}
 
 class DrillLogicTest : public ::testing::Test {
 protected:
@@ -36,10 +32,6 @@ protected:
         d.Table = table(words, start, end);
         return d;
     }
-    static int visible(const VocabDrill& d) {
-        return int(std::count_if(d.Slots.begin(), d.Slots.end(),
-                                 [](const AnswerSlot& s) { return s.Visible; }));
-    }
     // n words of chapter 1 with the given scores (0 for the rest).
     WordTable scored(int n, std::vector<double> scores) {
         std::vector<TestWord> words(std::size_t(n), TestWord{1, "w", {{"m"}}});
@@ -51,6 +43,44 @@ protected:
 
     TempFolder folder;
 };
+using ListFileTest = DrillLogicTest;
+
+// Judging without windows. Whole drills through the window are judged in judging_drill_test.cpp.
+class JudgingTest : public DrillLogicTest {
+protected:
+    // Asks word Greek-to-English, or the ring English-to-Greek, over chapters 2..4 with one slot
+    // per answer (text and marker box text), judges, and returns what the slots show: "+" or "-"
+    // for the fill, the answer (Greek in Beta code) and the marker text.
+    std::string judge(const std::vector<TestWord>& words, int word, std::vector<MeaningPair> ring,
+                      const std::vector<std::pair<std::string, std::string>>& answers,
+                      bool accents = false) {
+        drill = DrillLogicTest::drill(words, 2, 4, 0);
+        drill.Settings.CountAccents = accents;
+        drill.ToGreek = !ring.empty();
+        drill.CurrentWord = word;
+        drill.AnswerRing = std::move(ring);
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            drill.Slots[i].Visible = true;
+        for (const auto& [text, marker] : answers)
+            EXPECT_EQ(drill.EnterPressed(text, marker), EnterAction::Filled);
+        EXPECT_EQ(drill.EnterPressed("typed meanwhile", "None"), EnterAction::Judged);
+        std::string shown;
+        for (std::size_t i = 0; i < answers.size(); ++i) {
+            const AnswerSlot& s = drill.Slots[i];
+            shown += std::string(s.Fill == SlotFill::Right ? "+" : "-") +
+                     (drill.ToGreek ? DisplayFontToBeta(s.Answer) : s.Answer) + "|" + s.Case + " ";
+        }
+        return shown;
+    }
+    std::vector<double> scores() const {
+        std::vector<double> s;
+        for (const WordRecord& r : drill.Table.Records)
+            s.push_back(r.Score);
+        return s;
+    }
+
+    VocabDrill drill{VocabSettings{}};
+};
 
 TEST_F(DrillLogicTest, MarkerTextsAndCodes) {
     for (int i = 0; i < MarkerItemCount; ++i) {
@@ -58,9 +88,6 @@ TEST_F(DrillLogicTest, MarkerTextsAndCodes) {
         EXPECT_EQ(CaseCodeToText(CaseTextToCode(text)), text);
         EXPECT_EQ(SelectCaseIndex(text), i) << text;
     }
-    EXPECT_EQ(CaseCodeToText("Xyz"), "");
-    EXPECT_EQ(CaseTextToCode(""), "");
-    EXPECT_EQ(CaseTextToCode("+ Gen"), "");
     EXPECT_EQ(TransformCase("None") + "|" + TransformCase("Plu") + "|" + TransformCase("Acc"),
               "| (in Plural)| (+ Acc.)");
     const std::pair<const char*, int> select[] = {
@@ -69,25 +96,15 @@ TEST_F(DrillLogicTest, MarkerTextsAndCodes) {
     };
     for (const auto& [text, index] : select)
         EXPECT_EQ(SelectCaseIndex(text), index) << text;
-    const std::pair<const char*, int> typed[] = {
-        {"P", -1},  {"PA", 9}, {"pl", 1}, {"x", 0}, {"In", -1}, {"inf", 8},
-        {"ind", 5}, {"i", -1}, {"a", 2},  {"S", 6}, {"ac", 0},
-    };
-    for (const auto& [text, index] : typed)
-        EXPECT_EQ(TypeAheadIndex(text), index) << text;
 }
 
 TEST_F(DrillLogicTest, DirectionAndWordFollowTheDraws) {
-    SetRandomScript({pick(15, 100), pick(16, 100)});
-    EXPECT_TRUE(PickLanguage(15));
-    EXPECT_FALSE(PickLanguage(15));
-    SetRandomScript({0.9999999999999999});
-    EXPECT_TRUE(PickLanguage(100));
+    SetRandomScript({pick(15, 100), pick(16, 100), 0.9999999999999999});
+    EXPECT_EQ((std::vector<bool>{PickLanguage(15), PickLanguage(15), PickLanguage(100)}),
+              (std::vector<bool>{true, false, true}));
 
     // Scores fall with the index, so the lowest candidate tells how many were drawn.
-    std::vector<double> falling;
-    for (int i = 0; i < 15; ++i)
-        falling.push_back(100 - i);
+    const std::vector<double> falling{100, 99, 98, 97, 96, 95, 94, 93, 92, 91, 90, 89, 88, 87, 86};
     auto review = [&](int n) {
         SetRandomScript({0.0, pick(1, n), pick(2, n), pick(n, n), pick(3, n), pick(4, n)});
         return ChooseNextWord(scored(n, falling), 100, 3);
@@ -115,10 +132,10 @@ TEST_F(DrillLogicTest, DirectionAndWordFollowTheDraws) {
 TEST_F(DrillLogicTest, QuestionsFollowTheChainsWithinTheRange) {
     std::vector<TestWord> words{
         {1, "lu/w", {{"loose"}}},
-        {3, "lu/w", {{"loose"}, {"release"}}},
+        {4, "lu/w", {{"loose"}, {"release"}}},
         {5, "lu/w", {{"loose"}, {"release"}, {"destroy"}}},
         {2, "a", {{"send"}}},
-        {4, "b", {{"send"}}},
+        {3, "b", {{"send"}}},
         {6, "c", {{"send", -1, 0, -1, 0, 1, "Dat"}}},
     };
     ChainEntries(words, {0, 1, 2});
@@ -126,56 +143,40 @@ TEST_F(DrillLogicTest, QuestionsFollowTheChainsWithinTheRange) {
     VocabDrill greek = drill(words, 1, 4, 0);
     SetRandomScript({pick(100, 100), 0.0, pick(1, 4), pick(1, 4)});
     ASSERT_TRUE(greek.NextItem(3));
-    EXPECT_FALSE(greek.ToGreek);
     EXPECT_EQ(greek.CurrentWord, 1);
-    EXPECT_EQ(greek.QuizText, BetaToDisplayFont("lu/w"));
     EXPECT_EQ(greek.ChapterText(), "Chapter:  1");
-    EXPECT_EQ(visible(greek), 2);
+    EXPECT_TRUE(greek.Slots[1].Visible && !greek.Slots[2].Visible); // two slots
 
     VocabDrill english = drill(words, 3, 6, 100);
     // Drill words: 1, 2, 4, 5; the fourth is record 5 (chapter 6).
     SetRandomScript({0.0, 0.0, pick(4, 4), pick(4, 4), 0.0});
     ASSERT_TRUE(english.NextItem(3));
-    EXPECT_TRUE(english.ToGreek);
     EXPECT_EQ(english.QuizText, "send (+ Dat.)");
     EXPECT_EQ(english.AnswerRing, (std::vector<MeaningPair>{{4, 0}, {5, 0}}));
-    EXPECT_EQ(visible(english), 2);
 }
 
+// An English item asks six words of a longer ring; a word without meanings is asked in Greek,
+// without slots, and judged at the first Enter.
 TEST_F(DrillLogicTest, NoItemAsksForMoreThanSixSlots) {
-    std::vector<TestWord> words;
-    for (int i = 0; i < 8; ++i)
-        words.push_back({1,
-                         "w" + std::to_string(i),
-                         {{"a"}, {"b"}, {"c"}, {"d"}, {"e"}, {"f"}, {"g"}, {"h"}, {"i"}}});
+    std::vector<TestWord> words(8, TestWord{1, "w", {{"a"}}});
     std::vector<std::pair<int, int>> shared;
     for (int i = 0; i < 8; ++i)
-        shared.push_back({i, 6});
+        shared.push_back({i, 0});
     ShareMeaning(words, shared);
-    words.push_back({1, "e)n", {}}); // no meanings: asked in Greek
+    words.push_back({1, "e)n", {}});
     VocabDrill d = drill(words, 1, 9, 100);
-    // English: the highest meaning the record holds; its chain of eight asks six.
-    SetRandomScript({0.0, 0.0, pick(1, 9), pick(1, 9), 0.9999});
+    SetRandomScript({0.0, 0.0, pick(1, 9), pick(1, 9), 0.0});
     ASSERT_TRUE(d.NextItem(3));
-    EXPECT_EQ(d.CurrentMeaning, 6);
     EXPECT_EQ(d.AnswerRing.size(), 6u);
-    EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 6}));
-    EXPECT_EQ(visible(d), 6);
     // The eighth word of that chain: the ring keeps the first five and the word asked.
-    SetRandomScript({0.0, 0.0, pick(8, 9), pick(8, 9), 0.9999});
+    SetRandomScript({0.0, 0.0, pick(8, 9), pick(8, 9), 0.0});
     ASSERT_TRUE(d.NextItem(3));
-    EXPECT_EQ(d.AnswerRing.size(), 6u);
-    EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 6}));
-    EXPECT_EQ(d.AnswerRing.back(), (MeaningPair{7, 6}));
-    // Greek: nine meanings, six slots.
-    SetRandomScript({0.9999, 0.0, pick(1, 9), pick(1, 9)});
-    ASSERT_TRUE(d.NextItem(3));
-    EXPECT_EQ(visible(d), 6);
-    // A word without meanings is asked in Greek, without slots, and judged at the first Enter.
+    EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 0}));
+    EXPECT_EQ(d.AnswerRing.back(), (MeaningPair{7, 0}));
     SetRandomScript({0.0, 0.0, pick(9, 9), pick(9, 9)});
     ASSERT_TRUE(d.NextItem(3));
     EXPECT_FALSE(d.ToGreek);
-    EXPECT_EQ(visible(d), 0);
+    EXPECT_FALSE(d.Slots[0].Visible);
     EXPECT_EQ(d.EnterPressed("x", "None"), EnterAction::Judged);
 }
 
@@ -188,8 +189,176 @@ TEST_F(DrillLogicTest, CountersHoldAtTheirLargest) {
     SetRandomScript({0.5});
     ASSERT_TRUE(most.NextItem(3));
     EXPECT_EQ(most.ToGoText(), " 32767 items out of  32767.");
-    most.CorrectCount = most.Attempts = 32767 * 6;
-    EXPECT_EQ(most.ScoreText(), "Drill Score:  100%");
+}
+
+// What the drills show of a list is checked through the drill window; here what they do not.
+TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
+    std::vector<TestWord> words{{1, "lu/w", {{"I loose"}, {" release"}}},
+                                {2, "a)/gw", {}},
+                                {3, "kai/", {{"and"}, {"I also"}}},
+                                {1e9, "ou)", {{"not"}}}};
+    for (int j = 0; j < 9; ++j)
+        words[1].meanings.push_back({"m" + std::to_string(j)});
+    const WordTable t = table(words, 2, 3);
+    ASSERT_EQ(t.Records.size(), 5u);
+    EXPECT_EQ(t.DrillWords, (std::vector<int>{1, 2}));
+    // The first person is put only before meanings that lack it.
+    EXPECT_EQ(t.Records[0].Meanings[1].Text + "|" + t.Records[2].Meanings[1].Text,
+              "I release|I also");
+    // Nine meanings: seven kept, the count as read, the next record at its right lines.
+    EXPECT_EQ(t.Records[1].MeaningCount, 9);
+    EXPECT_EQ(t.Records[1].StoredMeanings(), KeptMeanings);
+    EXPECT_EQ(t.Records[1].Meanings[6].Text, "m6");
+    EXPECT_EQ(t.Records[3].Chapter, 1e9);                                   // far beyond 16 bits
+    EXPECT_EQ(t.Records[4].NextEntry + t.Records[4].PrevEntry, 2 * NoLink); // the spare record
+    // A damaged count reads as no words; one beyond 16 bits cannot be read.
+    EXPECT_EQ(ReadVocabList(folder.write("b.lxv", "none\r\n"), 1, 9).WordCount, 0);
+    EXPECT_EQ(RunErrorOf([&] { ReadVocabList(folder.write("d.lxv", "40000\r\n"), 1, 9); }),
+              ErrNo::Overflow);
+}
+
+TEST_F(JudgingTest, AnswersAreComparedAsTheirDirectionNormalisesThem) {
+    struct Case {
+        std::string typed, marker, target;
+        int flag;
+        bool right;
+    };
+    const Case english[] = {
+        {"I loose!", "None", "loose", 0, true},
+        {"the man.", "None", "a man", 0, true},
+        {"The man", "None", "man", 0, false},
+        {"A man", "None", "man", 0, false},
+        {"a the cat", "None", "the cat", 0, false}, // "the" is looked for before "a"
+        {"to set free", "None", "to  setfree", 0, true},
+        {"Man", "None", "man", 0, false},
+        {"send", "+ Dat.", "send", 1, true},
+        {"send", "None", "send", 1, false},
+        {"send", "+ Dat.", "send", 0, false}, // an unflagged marker does not count
+        {"send", "p", "send", 0, true},       // free text in the marker box is no marker
+    };
+    for (const Case& c : english) {
+        SCOPED_TRACE(c.typed + " / " + c.target);
+        const std::string shown = judge({{2, "pe/mpw", {{c.target, -1, 0, -1, 0, c.flag, "Dat"}}}},
+                                        0, {}, {{c.typed, c.marker}});
+        EXPECT_EQ(shown.substr(0, 1), c.right ? "+" : "-");
+        EXPECT_EQ(scores()[0], c.right ? 3 : -4);
+    }
+    const Case greek[] = {
+        {"luw", "None", "lu/w", 0, true},     {"lu\\w. ", "None", "lu/w", 0, true},
+        {"[lu/w]", "None", "lu/w", 0, true},  {"lu/w", "None", "[lu/w]", 0, true},
+        {"a(gw", "None", "a)/gw", 0, false},  {"a)gw", "None", "*)agw", 0, false},
+        {"tw=", "None", "tw=|", 0, false},    {"prau+s", "None", "praus", 0, true},
+        {"lu/w", "+ Acc.", "lu/w", 1, true},  {"lu/w", "None", "lu/w", 1, false},
+        {"lu/w", "+ Acc.", "lu/w", 0, false},
+    };
+    for (const Case& c : greek) {
+        SCOPED_TRACE(c.typed + " / " + c.target);
+        TestWord w{2, c.target, {{"x"}}, -1, -1, c.flag, "Acc"};
+        EXPECT_EQ(judge({w}, 0, {{0, 0}}, {{c.typed, c.marker}}).substr(0, 1), c.right ? "+" : "-");
+    }
+    // Typed brackets come back as brackets when the answer is taken back.
+    drill.Slots[0].Answer = TransliterateGreek("[lu/w]");
+    EXPECT_EQ(drill.EditAnswer(0).UserText, "[lu/w]");
+    // Accents and the diaeresis count only when the user says so.
+    for (const std::string typed : {"luw", "lu\\w", "prau+s"})
+        EXPECT_EQ(judge({{2, typed == "prau+s" ? "praus" : "lu/w", {{"x"}}}}, 0, {{0, 0}},
+                        {{typed, "None"}}, true)
+                      .substr(0, 1),
+                  "-")
+            << typed;
+}
+
+TEST_F(JudgingTest, WrongAnswersShowTheNearestAnswerLeftAndCostTheWordsTheyName) {
+    // "carry" runs 5 -> 3 -> 2 -> 4 -> 6 over chapters 1, 3, 1, 5, 3: the walk back from word 2
+    // stops before chapter 2, the walk forward after chapter 4.
+    std::vector<TestWord> words{
+        {2, "a)/gw", {{"lead"}, {"bring", -1, 0, -1, 0, 1, "Acc"}, {"the way!"}}},
+        {2, "fe/rw", {{"bring"}}},
+        {1, "komi/zw", {{"carry"}}},
+        {3, "fore/w", {{"carry"}}},
+        {5, "ba/llw", {{"carry"}}},
+        {1, "ai)/rw", {{"carry"}}},
+        {3, "basta/zw", {{"carry"}}},
+    };
+    ShareMeaning(words, {{5, 0}, {3, 0}, {2, 0}, {4, 0}, {6, 0}});
+    EXPECT_EQ(judge(words, 0, {}, {{"bring", "None"}, {"lead", "None"}, {"carry", "None"}}),
+              "-bring|+ Acc. +lead| -the way!|None ");
+    // "bring" without a marker is word 1's meaning, not word 0's.
+    EXPECT_EQ(scores(), (std::vector<double>{-4 + 3 - 4, -2, -2, -2, 0, 0, 0, 0}));
+    // An answer given twice uses its meaning once.
+    EXPECT_EQ(judge(words, 0, {}, {{"lead", "None"}, {"lead", "None"}, {"x", "None"}}),
+              "+lead| -the way!|None -bring|+ Acc. ");
+    EXPECT_EQ(scores()[0], 3 - 4 - 4 - 2); // the second "lead" costs the word's own meaning
+    // A marker that differs counts as one more error; of equally near meanings the first left.
+    EXPECT_EQ(judge(words, 0, {}, {{"x", "+ Acc."}, {"q", "None"}, {"z", "None"}}),
+              "-bring|+ Acc. -lead|None -the way!|None ");
+
+    // Greek, word 0 asked: the same word twice; the nearest word's entries up to chapter 4 lose 4,
+    // entry 1 of chapter 5 not, and every record spelled as typed loses 4 whatever its chapter.
+    words = {{2, "a)/gw", {{"lead"}}},
+             {5, "a)/gw", {{"drive"}}},
+             {4, "a)/gw", {{"march"}}},
+             {3, "h(ge/omai", {{"lead"}}, -1, -1, 1, "Dat"}};
+    ChainEntries(words, {0, 1, 2});
+    ShareMeaning(words, {{0, 0}, {3, 0}});
+    EXPECT_EQ(judge(words, 0, {{0, 0}, {3, 0}}, {{"h(ge/omai", "None"}, {"h(ge/omai", "+ Dat."}}),
+              "-a)/gw|None +h(ge/omai|+ Dat. ");
+    EXPECT_EQ(scores(), (std::vector<double>{-4, 0, -4, 5 - 4, 0}));
+    judge(words, 3, {{0, 0}, {3, 0}}, {{"a)/gw", "+ Dat."}, {"x", "None"}});
+    EXPECT_EQ(scores(), (std::vector<double>{-8, -4, -8, -4, 0}));
+}
+
+TEST_F(JudgingTest, LookalikesAreNearMissesOfOtherWordsSecondForms) {
+    struct Case {
+        std::string asked, other;
+        double chapter;
+        int change;
+    };
+    const Case cases[] = {
+        {"lu/w", "lu/w", 2, -1},             // short and equal
+        {"lu/w", "lu/w", 5, 0},              // beyond the last chapter
+        {"lu/w", "lu/w", 1, -1},             // ... but not before the first
+        {"lu/w", "lu/", 2, 0},               // a missing letter
+        {"ba/llw", "ba/lw", 2, -1},          // 5 or 6 letters: one error away
+        {"ba/llw", "ba/llw", 2, 0},          // ... but not equal
+        {"a)/nqrwpos", "a)/nqrwpos", 2, 0},  // 7 or more: equal counts -2
+        {"a)/nqrwpos", "a/)nqrwpsa", 2, -1}, // ... two errors away 0, a swap counted
+        {std::string(5000, 'a'), std::string(4998, 'a') + "bb", 2, -1},
+        {std::string(5000, 'a'), std::string(4000, 'a'), 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.asked.substr(0, 12) + " / " + c.other.substr(0, 12));
+        // Word 1 is the asked word's own entry in chapter 3, with the same second form.
+        std::vector<TestWord> words{
+            {2, "a", {{"x"}}}, {3, "a", {{"x"}}}, {c.chapter, "b", {{"y"}}}};
+        words[0].secondForm = words[1].secondForm = c.asked;
+        words[2].secondForm = c.other;
+        ChainEntries(words, {0, 1});
+        judge(words, 0, {}, {{"x", "None"}});
+        EXPECT_EQ(scores(), (std::vector<double>{3, 0, double(c.change), 0}));
+    }
+}
+
+TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
+    // A pair beyond the last chapter keeps its score and the walk goes on, to the last one; no
+    // second form at all is nobody's look-alike.
+    WordTable table = ReadVocabList(
+        folder.write(
+            "list.lxv",
+            ListText({{6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}})),
+        2, 4);
+    PenalizeMeaningRing(table, {0, 0}, 2, 4);
+    table.Records[1].SecondForm = table.Records[2].SecondForm = "";
+    PenalizeLookalikes(table, 1, 4);
+    EXPECT_EQ(table.Records[0].Score + 10 * table.Records[1].Score + 100 * table.Records[2].Score,
+              -20);
+
+    WordTable big;
+    big.Records.resize(32768);
+    big.WordCount = 32767;
+    big.Records[0].Headword = big.Records[32766].Headword = "x";
+    PenalizeTypedGreek(big, "x");
+    EXPECT_EQ(big.Records[0].Score + big.Records[32766].Score, -8);
 }
 
 } // namespace
