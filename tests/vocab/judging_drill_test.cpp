@@ -1,5 +1,7 @@
 #include "QuizFixture.h"
 
+#include <QCheckBox>
+#include <QSlider>
 #include <cmath>
 #include <map>
 
@@ -42,6 +44,30 @@ protected:
         prefs.PercentActive = 50;
         prefs.Review = 100;
         ASSERT_NE(startDrill(std::move(script)), nullptr);
+    }
+    // Creates the user Anna at the program's start and begins a drill of this many items on the
+    // main window, set up as above through its controls.
+    void beginAsNewUser(int items, std::vector<double> script) {
+        whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
+            whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
+                QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
+                click(newUser, "OkayButton");
+            });
+            clickUserEntry(win, "New User");
+            click(win, "Start");
+        });
+        ASSERT_TRUE(Main());
+        main = mainWindow();
+        auto* howMany = child<QLineEdit>(main, "HowManyField");
+        howMany->selectAll();
+        QTest::keyClicks(howMany, QString::number(items));
+        child<QSlider>(main, "PercentActive")->setValue(50);
+        child<QSlider>(main, "ReviewSlide")->setValue(100);
+        ASSERT_TRUE(child<QCheckBox>(main, "Accents")->isChecked());
+        SetRandomScript(std::move(script));
+        click(main, "VocabBeginButton");
+        quiz = quizWindow();
+        ASSERT_NE(quiz, nullptr);
     }
     // Enters the answers of one item (with the marker box's item for each) and judges them;
     // returns what the slots show: "+" or "-" for green or red, the answer and its marker.
@@ -104,7 +130,7 @@ TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSaved) {
     std::vector<double> draws;
     for (const Item& item : items)
         draws.insert(draws.end(), item.draws.begin(), item.draws.end());
-    begin(10, draws);
+    beginAsNewUser(10, draws);
     for (const Item& item : items) {
         SCOPED_TRACE(item.shown);
         EXPECT_EQ(find<QLineEdit>("UserGreekField")->text(), ""); // nothing left from before
@@ -119,10 +145,20 @@ TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSaved) {
     ASSERT_EQ(quizWindow(), nullptr);
 
     // Each word's chapter, first letters and score, then the spare record's.
-    EXPECT_EQ(read("Users/Maria/Athenaze.lxs"),
+    EXPECT_EQ(read("Users/Anna/Athenaze.lxs"),
               quoted({" 1",  "lu/", "-4",  " 1",  "a)/", " 0",  " 2",  "fe/", " 9", " 1",
                       "*)a", " 5",  " 1",  "po/", "-8",  " 2",  "lu/", "-2",  " 3", "kal",
                       "-1",  " 3",  "ma/", " 3",  " 3",  "h(/", "-5",  " 0",  "",   " 0"}));
+
+    // The next drill starts with the saved scores and says nothing.
+    messages.clear();
+    SetRandomScript(greekItem(4));
+    click(main, "VocabBeginButton");
+    quiz = quizWindow();
+    ASSERT_NE(quiz, nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(label("ItemScoreField"), "Item's Score: -8");
+    quiz->close();
 }
 
 // A list whose links run in circles, lead outside it or to meanings that are not there, with
