@@ -17,9 +17,11 @@
 
 namespace {
 
+// The scan tells the progress window the file's count line as it stands, negative or not; the
+// window holds its bar within 0 and its maximum.
 class NoProgress : public ScanProgress {
 public:
-    void Begin(int maximum) override { FuzzCheck(maximum >= 0, "the scan counts its lines"); }
+    void Begin(int) override {}
     void Step(int) override {}
     void End() override {}
 };
