@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Readers, FuzzTargetTest, testing::ValuesIn(targetNames(
 // file that reads well leaves the shipped files in place for the next input: the paradigm drill
 // targets read the drill's other file as shipped.
 TEST(FuzzProgram, DataFileTargetsOutliveTheEndOfTheProgram) {
-    for (const char* name :
-         {"verblist", "nounlist", "vocablist", "verbforms", "verbindex", "nounforms", "nounindex"}) {
+    for (const char* name : {"verblist", "nounlist", "vocablist", "verbforms", "verbindex",
+                             "nounforms", "nounindex"}) {
         const FuzzTarget* target = FindFuzzTarget(name);
         const int before = ProgramEndings();
         feed(*target, "");
