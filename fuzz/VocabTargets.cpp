@@ -88,6 +88,11 @@ void drillItems(WordTable table, const VocabSettings& settings, FuzzChoices& cho
     }
     for (const WordRecord& record : drill.Table.Records)
         FuzzCheck(!std::isnan(record.Score), "every score stays a number");
+    // Saved at the end, and read as the next drill over the same list reads them.
+    const std::string scores = ScoreFilePath(UserFolder, settings.VocabFileName);
+    SaveScores(scores, drill.Table);
+    WordTable next = drill.Table;
+    FuzzCheck(LoadScores(scores, next) != ScoreLoad::NoFile, "the saved scores are there");
 }
 
 } // namespace
