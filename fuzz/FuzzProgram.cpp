@@ -4,6 +4,7 @@
 #include "platform/EndProgram.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/Random.h"
 
 #include <QTemporaryDir>
 #include <cstdio>
@@ -88,4 +89,35 @@ void FuzzCheck(bool kept, const char* promise) {
         return;
     std::fprintf(stderr, "Broken: %s\n", promise);
     std::abort();
+}
+
+FuzzChoices::FuzzChoices(const std::uint8_t* data, std::size_t size)
+    : state_(14695981039346656037u) {
+    for (std::size_t i = 0; i < size; ++i)
+        state_ = (state_ ^ data[i]) * 1099511628211u;
+}
+
+int FuzzChoices::Pick(int n) {
+    // splitmix64
+    state_ += 0x9e3779b97f4a7c15u;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+    return int((z ^ (z >> 31)) % std::uint64_t(n));
+}
+
+void FuzzChoices::ScriptRandomNumbers() {
+    // Now and then the numbers at the ends of [0, 1), where rounding decides.
+    std::vector<double> script;
+    for (int i = 0; i < 61; ++i) {
+        const int kind = Pick(8);
+        script.push_back(kind == 0 ? 0.0 : kind == 1 ? 0.9999999 : Pick(1000000) / 1000000.0);
+    }
+    SetRandomScript(std::move(script));
+    scripted_ = true;
+}
+
+FuzzChoices::~FuzzChoices() {
+    if (scripted_)
+        SetRandomScript({});
 }

@@ -38,3 +38,24 @@ template <typename Step> void RunUntilEnd(Step step) {
     } catch (const ProgramEnded&) {
     }
 }
+
+// The choices a target makes beside the file (answers, settings, random numbers), drawn from a
+// hash of the input: the same input makes the same choices, and inputs differing anywhere make
+// different ones.
+class FuzzChoices {
+public:
+    FuzzChoices(const std::uint8_t* data, std::size_t size);
+    FuzzChoices(const FuzzChoices&) = delete;
+    FuzzChoices& operator=(const FuzzChoices&) = delete;
+    ~FuzzChoices();
+
+    // A whole number from 0 to n - 1 (n > 0).
+    int Pick(int n);
+    bool Flip() { return Pick(2) == 1; }
+    // Scripts Rnd with numbers of this input for as long as the object lives.
+    void ScriptRandomNumbers();
+
+private:
+    std::uint64_t state_;
+    bool scripted_ = false;
+};

@@ -17,6 +17,13 @@
 
 int FuzzGreekText(const std::uint8_t* data, std::size_t size);
 std::vector<std::string> GreekTextSeeds();
+int FuzzVocabList(const std::uint8_t* data, std::size_t size);
+int FuzzScoreFile(const std::uint8_t* data, std::size_t size);
+std::vector<std::string> ScoreFileSeeds();
+int FuzzVerbForms(const std::uint8_t* data, std::size_t size);
+int FuzzVerbIndex(const std::uint8_t* data, std::size_t size);
+int FuzzNounForms(const std::uint8_t* data, std::size_t size);
+int FuzzNounIndex(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -131,6 +138,12 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"verblist", FuzzVerbList, {"Verbs.lxd"}, nullptr, 65536, 2000},
         {"nounlist", FuzzNounList, {"NounList.lxd"}, nullptr, 16384},
         {"greek", FuzzGreekText, {"NounList.lxd"}, GreekTextSeeds, 256, 1500},
+        {"vocablist", FuzzVocabList, {"Athenaze.lxv"}, nullptr, 65536, 600},
+        {"scores", FuzzScoreFile, {}, ScoreFileSeeds, 4096},
+        {"verbforms", FuzzVerbForms, {"Verbs.lxd"}, nullptr, 65536, 300},
+        {"verbindex", FuzzVerbIndex, {"VerbIndex.lxd"}, nullptr, 16384, 500},
+        {"nounforms", FuzzNounForms, {"Nouns.lxd"}, nullptr, 16384, 1000},
+        {"nounindex", FuzzNounIndex, {"NounIndex.lxd"}, nullptr, 8192, 1500},
     };
     return targets;
 }

@@ -43,10 +43,12 @@ std::vector<std::string> targetNames() {
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzTargetTest, testing::ValuesIn(targetNames()),
                          [](const auto& info) { return info.param; });
 
-// The list targets go on after the program ends (an unreadable list ends it), and a list that
-// reads well leaves the shipped file in place for the next input.
-TEST(FuzzProgram, ListTargetsOutliveTheEndOfTheProgram) {
-    for (const char* name : {"verblist", "nounlist"}) {
+// The targets of the Data files go on after the program ends (an unreadable file ends it), and a
+// file that reads well leaves the shipped files in place for the next input: the paradigm drill
+// targets read the drill's other file as shipped.
+TEST(FuzzProgram, DataFileTargetsOutliveTheEndOfTheProgram) {
+    for (const char* name : {"verblist", "nounlist", "vocablist", "verbforms", "verbindex",
+                             "nounforms", "nounindex"}) {
         const FuzzTarget* target = FindFuzzTarget(name);
         const int before = ProgramEndings();
         feed(*target, "");
