@@ -20,13 +20,6 @@
 
 namespace {
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption, const char* shortcut) {
-    QAction* item = Named(menu->addAction(QString::fromLatin1(caption)), name);
-    if (shortcut)
-        item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    return item;
-}
-
 QAction* separator(QMenu* menu, const char* name) {
     return Named(menu->addSeparator(), name);
 }
@@ -42,19 +35,19 @@ WelcomeWin::WelcomeWin() {
 
 void WelcomeWin::buildMenus() {
     QMenu* file = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuFileQuit = menuItem(file, "mnuFileQuit", "&Quit", "Ctrl+Q");
+    mnuFileQuit = NamedMenuItem(file, "mnuFileQuit", "&Quit", "Ctrl+Q");
 
     QMenu* drills = Named(menuBar()->addMenu(QStringLiteral("&Drills")), "mnuDrills");
-    mnuDrillsVocab = menuItem(drills, "mnuDrillsVocab", "Begin Vocabulary Drill", "Ctrl+B");
-    mnuDrillsVerb = menuItem(drills, "mnuDrillsVerb", "Begin Verb Drill", "Ctrl+V");
-    mnuDrillsNoun = menuItem(drills, "mnuDrillsNoun", "Begin Noun Drill", "Ctrl+N");
+    mnuDrillsVocab = NamedMenuItem(drills, "mnuDrillsVocab", "Begin Vocabulary Drill", "Ctrl+B");
+    mnuDrillsVerb = NamedMenuItem(drills, "mnuDrillsVerb", "Begin Verb Drill", "Ctrl+V");
+    mnuDrillsNoun = NamedMenuItem(drills, "mnuDrillsNoun", "Begin Noun Drill", "Ctrl+N");
     mnuDrillsSeparator = separator(drills, "mnuDrillsSeparator");
-    mnuDrillDefault = menuItem(drills, "mnuDrillDefault", "Default Settings", nullptr);
+    mnuDrillDefault = NamedMenuItem(drills, "mnuDrillDefault", "Default Settings");
 
     QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuHelpAbout = menuItem(help, "mnuHelpAbout", "&About Lexivo", nullptr);
+    mnuHelpAbout = NamedMenuItem(help, "mnuHelpAbout", "&About Lexivo");
     mnuSep2 = separator(help, "mnuSep2");
-    mnuHelpHelp = menuItem(help, "mnuHelpHelp", "Lexivo Help", "Ctrl+H");
+    mnuHelpHelp = NamedMenuItem(help, "mnuHelpHelp", "Lexivo Help", "Ctrl+H");
 
     connect(mnuFileQuit, &QAction::triggered, this, &WelcomeWin::mnuFileQuit_Click);
     connect(mnuDrillsVocab, &QAction::triggered, this, &WelcomeWin::StartVocabDrill);

@@ -20,22 +20,18 @@ QPushButton* button(const char* name, const char* caption) {
     return Named(new QPushButton(QString::fromLatin1(caption)), name);
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption) {
-    return Named(menu->addAction(QString::fromLatin1(caption)), name);
-}
-
 } // namespace
 
 void ParadigmQuizWindow::buildMenus() {
     QMenu* file = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     QMenu* drill = Named(menuBar()->addMenu(QStringLiteral("&Drill")), settings_.drillMenuName);
     QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    QAction* quit = menuItem(file, "mnuFileQuit", "&Quit");
-    QAction* end = menuItem(drill, "mnuDrillEnd", "&End Drill");
-    QAction* about = menuItem(help, "mnuHelpAbout", settings_.aboutCaption);
+    QAction* quit = NamedMenuItem(file, "mnuFileQuit", "&Quit");
+    QAction* end = NamedMenuItem(drill, "mnuDrillEnd", "&End Drill");
+    QAction* about = NamedMenuItem(help, "mnuHelpAbout", settings_.aboutCaption);
     if (settings_.separatorBeforeHelp)
         Named(help->addSeparator(), "mnuSep");
-    QAction* helpItem = menuItem(help, "mnuHelpHelp", "Lexivo &Help");
+    QAction* helpItem = NamedMenuItem(help, "mnuHelpHelp", "Lexivo &Help");
     connect(quit, &QAction::triggered, this, &ParadigmQuizWindow::mnuFileQuit_Click);
     connect(end, &QAction::triggered, this, &ParadigmQuizWindow::mnuDrillEnd_Click);
     connect(about, &QAction::triggered, this, &ParadigmQuizWindow::mnuHelpAbout_Click);

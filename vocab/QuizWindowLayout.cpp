@@ -1,6 +1,7 @@
 #include "platform/DefaultButton.h"
 #include "vocab/Markers.h"
 #include "vocab/QuizWindow.h"
+#include "widgets/Controls.h"
 #include "widgets/Named.h"
 
 #include <QComboBox>
@@ -23,10 +24,6 @@ constexpr int slotHeight = 38;
 constexpr int answerWidth = 160;
 constexpr int caseWidth = 64;
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption) {
-    return Named(menu->addAction(QString::fromLatin1(caption)), name);
-}
-
 QLabel* label(const char* name, const char* text, QWidget* parent, QRect at) {
     QLabel* l = Named(new QLabel(QString::fromLatin1(text), parent), name);
     l->setGeometry(at);
@@ -37,13 +34,13 @@ QLabel* label(const char* name, const char* text, QWidget* parent, QRect at) {
 
 void QuizWindow::buildMenus() {
     QMenu* file = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuQuit = menuItem(file, "mnuQuit", "&QuitLexivo");
+    mnuQuit = NamedMenuItem(file, "mnuQuit", "&QuitLexivo");
     QMenu* drill = Named(menuBar()->addMenu(QStringLiteral("&Drill")), "mnuDrill");
-    mnuDrillEnd = menuItem(drill, "mnuDrillEnd", "&End Drill");
+    mnuDrillEnd = NamedMenuItem(drill, "mnuDrillEnd", "&End Drill");
     QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuHelpAbout = menuItem(help, "mnuHelpAbout", "&About Lexivo");
+    mnuHelpAbout = NamedMenuItem(help, "mnuHelpAbout", "&About Lexivo");
     mnuSep = Named(help->addSeparator(), "mnuSep");
-    mnuHelpHelp = menuItem(help, "mnuHelpHelp", "Lexivo &Help");
+    mnuHelpHelp = NamedMenuItem(help, "mnuHelpHelp", "Lexivo &Help");
 
     connect(mnuQuit, &QAction::triggered, this, &QuizWindow::mnuQuit_Click);
     connect(mnuDrillEnd, &QAction::triggered, this, &QuizWindow::mnuDrillEnd_Click);

@@ -5,12 +5,22 @@
 #include "widgets/DigitKeys.h"
 #include "widgets/SpinArrows.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+QAction* NamedMenuItem(QMenu* menu, const char* name, const char* caption, const char* shortcut) {
+    QAction* item = Named(menu->addAction(QString::fromLatin1(caption)), name);
+    if (shortcut)
+        item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    return item;
+}
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent) {
     return Named(new QLabel(QString::fromLatin1(text), parent), name);

@@ -2,17 +2,23 @@
 
 #include "widgets/Named.h"
 
+class QAction;
 class QBoxLayout;
 class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QSlider;
 class QWidget;
 class SpinArrows;
 
-// Controls and arrangements that the main window and its panes share.
+// Controls and arrangements that the main window, its panes and the drill windows share.
+
+// A menu item with its object name, and its shortcut when one is given ("Ctrl+Q").
+QAction* NamedMenuItem(QMenu* menu, const char* name, const char* caption,
+                       const char* shortcut = nullptr);
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent);
 
