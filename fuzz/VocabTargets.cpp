@@ -114,7 +114,7 @@ int FuzzVocabList(const std::uint8_t* data, std::size_t size) {
     settings.CountAccents = choices.Flip();
     RunUntilEnd([&] {
         WordTable table = ReadVocabListOrEnd(
-            path, settings.VocabChaptStart, settings.VocabChaptEnd, {}, [](int i, int count) {
+            listName, settings.VocabChaptStart, settings.VocabChaptEnd, {}, [](int i, int count) {
                 FuzzCheck(0 <= i && i < count, "progress stays within its maximum");
             });
         drillItems(std::move(table), settings, choices);

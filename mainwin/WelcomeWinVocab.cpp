@@ -5,8 +5,8 @@
 #include "vocab/QuizWindow.h"
 
 bool WelcomeWin::CheckChapters() {
-    const WordTable list = ReadVocabListOrEnd(DataFolder + PathSeparator + Prefs.VocabFileName,
-                                              Prefs.VocabChaptStart, Prefs.VocabChaptEnd);
+    const WordTable list =
+        ReadVocabListOrEnd(Prefs.VocabFileName, Prefs.VocabChaptStart, Prefs.VocabChaptEnd);
     return !list.DrillWords.empty();
 }
 

@@ -1,8 +1,6 @@
 #include "vocab/ListFile.h"
 
-#include "platform/EndProgram.h"
-#include "platform/Folders.h"
-#include "platform/MessageBox.h"
+#include "app/DataFile.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/SeqFile.h"
@@ -119,21 +117,15 @@ WordTable ReadVocabList(const std::string& path, double chaptStart, double chapt
     return table;
 }
 
-WordTable ReadVocabListOrEnd(const std::string& path, double chaptStart, double chaptEnd,
+WordTable ReadVocabListOrEnd(const std::string& fileName, double chaptStart, double chaptEnd,
                              const std::function<void()>& startReading,
                              const std::function<void(int, int)>& progress) {
-    if (!FileExists(path)) {
-        ShowMessage("The vocabulary file specified in your preferences is missing. Please choose "
-                    "another, or reinstall that file. ",
-                    MsgIcon::Stop);
-        EndProgram();
-    }
-    if (startReading)
-        startReading();
-    try {
-        return ReadVocabList(path, chaptStart, chaptEnd, progress);
-    } catch (const RunError&) {
-        ShowMessage("File error loading vocabulary.", MsgIcon::Stop);
-        EndProgram();
-    }
+    return ReadDataFile(fileName,
+                        "The vocabulary file specified in your preferences is missing. Please "
+                        "choose another, or reinstall that file. ",
+                        "File error loading vocabulary.", [&](const std::string& path) {
+                            if (startReading)
+                                startReading();
+                            return ReadVocabList(path, chaptStart, chaptEnd, progress);
+                        });
 }

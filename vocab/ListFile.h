@@ -12,9 +12,9 @@
 WordTable ReadVocabList(const std::string& path, double chaptStart, double chaptEnd,
                         const std::function<void(int, int)>& progress = {});
 
-// As ReadVocabList, for the drill and its chapter check: a missing file ends the program after
-// its message, before startReading (when given) is called; so does a file that cannot be read to
-// its end, after.
-WordTable ReadVocabListOrEnd(const std::string& path, double chaptStart, double chaptEnd,
+// As ReadVocabList on the list fileName of the Data folder, for the drill and its chapter check:
+// a missing file ends the program after its message, before startReading (when given) is
+// called; so does a file that cannot be read to its end, after.
+WordTable ReadVocabListOrEnd(const std::string& fileName, double chaptStart, double chaptEnd,
                              const std::function<void()>& startReading = {},
                              const std::function<void(int, int)>& progress = {});

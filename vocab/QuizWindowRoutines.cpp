@@ -82,7 +82,7 @@ int QuizWindow::LoadVocabFile() {
     const VocabSettings& s = drill_.Settings;
     ProgDialog* progress = nullptr;
     drill_.Table = ReadVocabListOrEnd(
-        DataFolder + PathSeparator + s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
+        s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
         [&progress] { progress = &showProgress("Opening File", 0); },
         [&progress](int i, int count) {
             progress->SetMax(count);
