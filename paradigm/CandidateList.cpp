@@ -37,7 +37,7 @@ int CandidateList::Find(const std::string& code) const {
     return found == firstOfCode_.end() ? -1 : found->second;
 }
 
-void CandidateList::SetWeight(std::size_t i, int weight) {
+void CandidateList::SetFormWeight(std::size_t i, int weight) {
     entries_[i].weight = std::clamp(weight, int(std::numeric_limits<std::int16_t>::min()),
                                     int(std::numeric_limits<std::int16_t>::max()));
 }

@@ -15,7 +15,7 @@ struct FormEntry {
     std::string Text() const;
 };
 
-// A drill's candidate forms in paradigm-file order. Weights change only through SetWeight, on
+// A drill's candidate forms in paradigm-file order. Weights change only through SetFormWeight, on
 // the one entry that draws and judging read.
 class CandidateList {
 public:
@@ -37,7 +37,7 @@ public:
     void PrepareFind() const;
 
     // Sets an entry's weight, held within the 16-bit range.
-    void SetWeight(std::size_t i, int weight);
+    void SetFormWeight(std::size_t i, int weight);
 
 private:
     std::vector<FormEntry> entries_;

@@ -65,12 +65,12 @@ std::string ParadigmDrill::CurrentForm() const {
 }
 
 void ParadigmDrill::RightAnswer() {
-    CoolList.SetWeight(CurrentPosition(), Current().weight + 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight + 1);
     ++correct_;
 }
 
 void ParadigmDrill::WrongTry() {
-    CoolList.SetWeight(CurrentPosition(), Current().weight - 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight - 1);
 }
 
 ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCode) {

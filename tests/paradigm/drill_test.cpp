@@ -158,8 +158,8 @@ TEST(ParseTexts, TheButtonsAndTheParseCodeBothWays) {
 
 TEST(CandidateListWeights, WeightsStayWithin16Bits) {
     CandidateList list({{"01111111", 1, 0}, {"01111121", 20, 0}, {"02111111", 32766, 0}});
-    list.SetWeight(0, 40000);
-    list.SetWeight(2, -40000);
+    list.SetFormWeight(0, 40000);
+    list.SetFormWeight(2, -40000);
     EXPECT_EQ(weights(list), "32767 0 -32768 ");
 }
 
