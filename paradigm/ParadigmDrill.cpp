@@ -78,7 +78,10 @@ ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCo
     int best = 100;
     std::size_t nearest = answers_.front();
     for (std::size_t i : answers_) {
-        const int typos = CountTypos(CoolList[i].code.substr(0, length), parseCode, false, false);
+        // A parsing equal to the parse goes before all others: the count takes two neighbouring
+        // digits swapped for no error, so another parsing can be as near as the parse's own.
+        const std::string parsing = CoolList[i].code.substr(0, length);
+        const int typos = parsing == parseCode ? -1 : CountTypos(parsing, parseCode, false, false);
         if (typos < best) {
             best = typos;
             nearest = i;
