@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 
@@ -35,7 +36,23 @@ std::function<void(int, int)> progressSteps(ProgDialog& progress) {
     return [&progress](int value, int) { progress.SetValue(value); };
 }
 
-const char* const scoreProblems = "There were problems with your saved scores.";
+// Opens the score file, then shows the progress window and reads or writes the file with use.
+// A failure is told while the file is still open and the progress window up (when it got so
+// far); then the file is closed and the window unloaded.
+template <class ScoreFile, class Use>
+void useScoreFile(const std::string& path, const char* caption, int max, Use use) {
+    std::optional<ScoreFile> file;
+    try {
+        file.emplace(path);
+        ProgDialog& progress = showProgress(caption, max);
+        use(*file, progressSteps(progress));
+        progress.SetValue(0);
+    } catch (const RunError&) {
+        ShowMessage("There were problems with your saved scores.", MsgIcon::Stop);
+    }
+    file.reset();
+    ProgDialog::Unload();
+}
 
 QFont fontOf(const std::string& family, int points) {
     QFont font(ToQString(family));
@@ -98,30 +115,21 @@ void QuizWindow::LoadUserScores() {
     const std::string path = ScoreFilePath(UserFolder, drill_.Settings.VocabFileName);
     if (!FileExists(path))
         return;
-    ProgDialog& progress = showProgress("Loading your saved scores...", drill_.Table.WordCount);
-    const ScoreLoad result = LoadScores(path, drill_.Table, progressSteps(progress));
-    progress.SetValue(0);
-    ProgDialog::Unload();
-    if (result == ScoreLoad::Problem)
-        ShowMessage(scoreProblems, MsgIcon::Stop);
-    else if (result == ScoreLoad::Mismatch)
+    bool matched = true;
+    useScoreFile<ScoreReader>(
+        path, "Loading your saved scores...", drill_.Table.WordCount,
+        [&](ScoreReader& file, const auto& steps) { matched = file.Read(drill_.Table, steps); });
+    if (!matched)
         ShowMessage("There were some errors in reading your saved scores. Some words' scores may "
                     "have been reset.",
                     MsgIcon::Exclamation);
 }
 
 void QuizWindow::SaveUserScores() {
-    const std::string path = ScoreFilePath(UserFolder, drill_.Settings.VocabFileName);
-    ProgDialog& progress = showProgress("Saving Scores File", drill_.Table.WordCount);
-    try {
-        SaveScores(path, drill_.Table, progressSteps(progress));
-    } catch (const RunError&) {
-        ProgDialog::Unload();
-        ShowMessage(scoreProblems, MsgIcon::Stop);
-        return;
-    }
-    progress.SetValue(0);
-    ProgDialog::Unload();
+    useScoreFile<ScoreWriter>(
+        ScoreFilePath(UserFolder, drill_.Settings.VocabFileName), "Saving Scores File",
+        drill_.Table.WordCount,
+        [&](ScoreWriter& file, const auto& steps) { file.Write(drill_.Table, steps); });
 }
 
 void QuizWindow::NextItem() {

@@ -3,7 +3,6 @@
 #include "platform/Folders.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
-#include "platform/SeqFile.h"
 
 #include <cmath>
 
@@ -12,45 +11,55 @@ std::string ScoreFilePath(const std::string& userFolder, const std::string& list
     return userFolder + "/" + listFileName.substr(0, keep) + ".lxs";
 }
 
-ScoreLoad LoadScores(const std::string& path, WordTable& table,
-                     const std::function<void(int, int)>& progress) {
-    if (!FileExists(path))
-        return ScoreLoad::NoFile;
-    bool mismatch = false;
-    try {
-        ValueReader in(path);
-        const int last = int(table.Records.size()) - 1;
-        for (int k = 0; k <= last; ++k) {
-            if (progress)
-                progress(k, last);
-            const double chapter = LeadingNumber(in.NextValue());
-            const std::string letters = in.NextValue();
-            // A score is a whole number of any size; one that is no number at all is damaged.
-            const double score = std::nearbyint(LeadingNumber(in.NextValue()));
-            WordRecord& record = table.Records[std::size_t(k)];
-            if (chapter == record.Chapter && letters == record.Headword.substr(0, 3) &&
-                std::isfinite(score))
-                record.Score = score;
-            else
-                mismatch = true;
-        }
-    } catch (const RunError&) {
-        return ScoreLoad::Problem;
+ScoreReader::ScoreReader(const std::string& path) : in_(path) {}
+
+bool ScoreReader::Read(WordTable& table, const std::function<void(int, int)>& progress) {
+    bool matched = true;
+    const int last = int(table.Records.size()) - 1;
+    for (int k = 0; k <= last; ++k) {
+        if (progress)
+            progress(k, last);
+        const double chapter = LeadingNumber(in_.NextValue());
+        const std::string letters = in_.NextValue();
+        // A score is a whole number of any size; one that is no number at all is damaged.
+        const double score = std::nearbyint(LeadingNumber(in_.NextValue()));
+        WordRecord& record = table.Records[std::size_t(k)];
+        if (chapter == record.Chapter && letters == record.Headword.substr(0, 3) &&
+            std::isfinite(score))
+            record.Score = score;
+        else
+            matched = false;
     }
-    return mismatch ? ScoreLoad::Mismatch : ScoreLoad::Loaded;
+    return matched;
 }
 
-void SaveScores(const std::string& path, const WordTable& table,
-                const std::function<void(int, int)>& progress) {
-    ValueWriter out(path);
+ScoreWriter::ScoreWriter(const std::string& path) : out_(path) {}
+
+void ScoreWriter::Write(const WordTable& table, const std::function<void(int, int)>& progress) {
     const int last = int(table.Records.size()) - 1;
     for (int k = 0; k <= last; ++k) {
         if (progress)
             progress(k, last);
         const WordRecord& record = table.Records[std::size_t(k)];
-        out.WriteQuotedNumber(record.Chapter);
-        out.WriteString(record.Headword.substr(0, 3));
-        out.WriteQuotedNumber(record.Score);
+        out_.WriteQuotedNumber(record.Chapter);
+        out_.WriteString(record.Headword.substr(0, 3));
+        out_.WriteQuotedNumber(record.Score);
     }
-    out.Commit();
+    out_.Commit();
+}
+
+ScoreLoad LoadScores(const std::string& path, WordTable& table,
+                     const std::function<void(int, int)>& progress) {
+    if (!FileExists(path))
+        return ScoreLoad::NoFile;
+    try {
+        return ScoreReader(path).Read(table, progress) ? ScoreLoad::Loaded : ScoreLoad::Mismatch;
+    } catch (const RunError&) {
+        return ScoreLoad::Problem;
+    }
+}
+
+void SaveScores(const std::string& path, const WordTable& table,
+                const std::function<void(int, int)>& progress) {
+    ScoreWriter(path).Write(table, progress);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SeqFile.h"
 #include "vocab/WordTable.h"
 
 #include <functional>
@@ -11,6 +12,35 @@
 // The score file of the list listFileName ("Athenaze.lxv") in the user's folder ("Athenaze.lxs").
 std::string ScoreFilePath(const std::string& userFolder, const std::string& listFileName);
 
+// A score file opened for reading. Opening throws RunError when the file cannot be read.
+class ScoreReader {
+public:
+    explicit ScoreReader(const std::string& path);
+
+    // Sets the scores of the table's records from the file. A saved record counts only for the
+    // record at its place whose chapter and headword it names; false when any did not. Throws
+    // RunError when the file ends early: the records read keep their scores. progress, when
+    // given, hears (record, last record) before each record is read.
+    bool Read(WordTable& table, const std::function<void(int, int)>& progress = {});
+
+private:
+    ValueReader in_;
+};
+
+// A score file opened for writing through the safe writer. Opening throws RunError when the
+// file cannot be written.
+class ScoreWriter {
+public:
+    explicit ScoreWriter(const std::string& path);
+
+    // Writes every record's score and puts the file in place of the old one. Throws RunError on
+    // any failure: the old file then stays as it was. progress as for ScoreReader::Read.
+    void Write(const WordTable& table, const std::function<void(int, int)>& progress = {});
+
+private:
+    ValueWriter out_;
+};
+
 enum class ScoreLoad {
     NoFile,   // nothing read; every score stays as it was
     Loaded,   // every record matched its saved record
@@ -18,13 +48,10 @@ enum class ScoreLoad {
     Problem,  // the file could not be read to its end; the records read keep their scores
 };
 
-// Sets the scores of the table's records from the file at path. A saved record counts only for
-// the record at its place whose chapter and headword it names. progress, when given, hears
-// (record, last record) before each record is read.
+// The whole load of the file at path, with ScoreReader.
 ScoreLoad LoadScores(const std::string& path, WordTable& table,
                      const std::function<void(int, int)>& progress = {});
 
-// Writes every record's score to path through the safe writer: on any failure the old file stays
-// as it was and RunError is thrown. progress as for LoadScores.
+// The whole save to path, with ScoreWriter.
 void SaveScores(const std::string& path, const WordTable& table,
                 const std::function<void(int, int)>& progress = {});

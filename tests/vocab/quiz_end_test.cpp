@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "support/FileSizeLimit.h"
+#include "support/ProgressLog.h"
 #include "vocab/QuizWindow.h"
 
 #include <QAction>
@@ -97,52 +98,86 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
     const Message reset{"There were some errors in reading your saved scores. Some words' scores "
                         "may have been reset.",
                         MsgIcon::Exclamation};
+    // What the progress window shows (with " box" where a message came): the list read, then
+    // the scores read and written, each to its end. A failure is told while the window is up.
+    const std::string list = " shown|Opening File 1/3 2/3 0/3 hidden";
+    const std::string loaded =
+        "|Loading your saved scores... shown 1/3 2/3 3/3 0/3 hidden unloaded";
+    const std::string saved = " shown|Saving Scores File 1/3 2/3 3/3 0/3 hidden unloaded";
+    enum Trouble { None, DiskFull, FolderInTheWay };
     struct Case {
         const char* what;
         std::string file;
         std::vector<Message> said;
         std::string scores;
-        bool diskFull = false;
+        std::string progress;
+        Trouble trouble = None;
     } cases[] = {
-        {"missing", "", {}, " 0| 0| 0| 0"},
+        {"missing",
+         "",
+         {},
+         " 0| 0| 0| 0",
+         list + "|Saving Scores File shown 1/3 2/3 3/3 0/3 hidden unloaded"},
         {"shorter than the list",
          quoted({" 1", "lu/", " 4", " 2", "a", "-3"}),
          {problems},
-         " 4|-3| 0| 0"},
+         " 4|-3| 0| 0",
+         list + "|Loading your saved scores... shown 1/3 2/3 box hidden unloaded" + saved},
         {"reordered, and letters of another word",
          quoted({" 2", "a", "-3", " 1", "lu/", " 4", " 2.5", "pe", " 2", " 0", "", " 0"}),
          {reset},
-         " 0| 0| 0| 0"},
+         " 0| 0| 0| 0",
+         list + loaded + " box" + saved},
         {"a chapter beyond 16 bits, a score of no number, one beyond 16 bits",
          quoted({" 99999", "lu/", " 4", " 2", "a", "1e999", " 2.5", "pe/", " 1000000000", " 0", "",
                  " 0"}),
          {reset},
-         " 0| 0| 1000000000| 0"},
+         " 0| 0| 1000000000| 0",
+         list + loaded + " box" + saved},
         {"damaged scores read as their leading numbers",
          quoted(
              {" 1", "lu/", "x", " 2", "a", " 70000.5junk", " 2.5", "pe/", "-3.5", " 0", "", " 0"}),
          {},
-         " 0| 70000|-4| 0"},
+         " 0| 70000|-4| 0",
+         list + loaded + saved},
         {"a full disk",
          quoted({" 1", "lu/", " 4", " 2", "a", "-3", " 2.5", "pe/", " 2", " 0", "", " 0"}),
          {problems},
          " 4|-3| 2| 0",
-         true},
+         list + loaded + " shown|Saving Scores File 1/3 2/3 3/3 box hidden unloaded",
+         DiskFull},
+        // The file is opened before the progress window shows: here it cannot be.
+        {"a folder of the score file's name",
+         "",
+         {problems},
+         "",
+         list + " box unloaded",
+         FolderInTheWay},
     };
+    ProgressLog progress;
+    SetMessageSink([&](const std::string& text, MsgIcon icon) {
+        messages.push_back({text, icon});
+        progress.text += " box";
+    });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path("Users/Maria/Athenaze.lxs"));
         if (!c.file.empty())
             write("Users/Maria/Athenaze.lxs", c.file);
+        if (c.trouble == FolderInTheWay)
+            std::filesystem::create_directory(path("Users/Maria/Athenaze.lxs"));
         messages.clear();
+        progress.text.clear();
         ASSERT_TRUE(startDrill({0.5}));
         whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
         {
-            FileSizeLimit disk(c.diskFull ? 10 : RLIM_INFINITY);
+            FileSizeLimit disk(c.trouble == DiskFull ? 10 : RLIM_INFINITY);
             click(quiz, "Command1");
         }
         EXPECT_EQ(messages, c.said);
-        std::istringstream saved(read("Users/Maria/Athenaze.lxs"));
+        EXPECT_EQ(progress.text, c.progress);
+        const bool written = std::filesystem::is_regular_file(path("Users/Maria/Athenaze.lxs"));
+        std::istringstream saved(written ? read("Users/Maria/Athenaze.lxs") : "");
         std::string scores, chapter, letters, score;
         while (std::getline(saved, chapter) && std::getline(saved, letters) &&
                std::getline(saved, score))
