@@ -151,6 +151,7 @@ TEST(DrillScore, GiveUpsCostAnItemAndWrongTriesTheirSquareOverAttempts) {
         {1, 0, 1, 1, 100},  {2, 0, 0, 0, 100},
         {4, 4, 0, 0, 0},    {0, 0, 0, 0, 100},
         {8, 0, 8, 7, 98},   {40000, 1, 40000, 39999, 100},
+        {4, 3, 2, 1, 12},   {8, 5, 0, 0, 38}, // 12.5 and 37.5: halves go to the even number
     };
     for (const Case& c : cases)
         EXPECT_EQ(DrillScore(c.done, c.giveUps, c.attempts, c.correct), c.score)
