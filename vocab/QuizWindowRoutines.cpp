@@ -181,7 +181,7 @@ void QuizWindow::ShowSlots() {
     for (int i = 0; i < SlotCount; ++i) {
         const AnswerSlot& slot = drill_.Slots[std::size_t(i)];
         QLabel* answer = AnswerField[std::size_t(i)];
-        answer->setText(drill_.ToGreek ? DisplayFontToQString(slot.Answer)
+        answer->setText(drill_.ToGreek ? DisplayFontToQString(TransliterateGreek(slot.Answer))
                                        : ToQString(slot.Answer));
         AnswerCaseField[std::size_t(i)]->setText(ToQString(slot.Case));
         answer->setVisible(slot.Visible);
