@@ -153,6 +153,13 @@ TEST_F(DrillLogicTest, QuestionsFollowTheChainsWithinTheRange) {
     ASSERT_TRUE(english.NextItem(3));
     EXPECT_EQ(english.QuizText, "send (+ Dat.)");
     EXPECT_EQ(english.AnswerRing, (std::vector<MeaningPair>{{4, 0}, {5, 0}}));
+    // A pair beyond the range stops the walk forward before the pair asked, which joins the ring
+    // beside the pair before it.
+    words[4].chapter = 9;
+    words[5].chapter = 3;
+    SetRandomScript({0.0});
+    EXPECT_EQ(BuildEnglishQuestion(table(words), 5, 2, 3).AnswerRing,
+              (std::vector<MeaningPair>{{3, 0}, {5, 0}}));
 }
 
 // An English item asks six words of a longer ring; a word without meanings is asked in Greek,
