@@ -6,7 +6,7 @@
 // Modal message boxes: OK only, the program's title "Lexivo" as caption.
 enum class MsgIcon { Stop, Exclamation, Information };
 
-// Shows a modal message box with the text (plain 8-bit text, shown through Latin-1 unless it is
+// Shows a modal message box with the text (plain 8-bit text, shown as Windows-1252 unless it is
 // valid UTF-8, as file and user names are) and waits for OK.
 void ShowMessage(const std::string& text, MsgIcon icon);
 

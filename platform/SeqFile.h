@@ -21,6 +21,8 @@ public:
     explicit LineReader(const std::string& path);
     // The next line; false when none is left.
     bool Next(std::string_view& line);
+    // The whole file.
+    std::string_view Whole() const { return text_; }
 
 private:
     std::string text_;

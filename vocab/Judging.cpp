@@ -116,11 +116,8 @@ std::string FilterBeta(const std::string& myInput, bool countAccents) {
     return without(myInput, countAccents ? ". ][" : ". ][/\\=+");
 }
 
-std::string AnswerToBeta(const std::string& shown) {
-    std::string s = shown;
-    std::replace(s.begin(), s.end(), '(', '[');
-    std::replace(s.begin(), s.end(), ')', ']');
-    return DisplayFontToBeta(s);
+std::string JudgedBeta(const std::string& typed) {
+    return DisplayFontToBeta(BetaToDisplayFont(without(typed, "[]")));
 }
 
 MeaningLookup::MeaningLookup(const WordTable& table) : built_(true) {
@@ -228,7 +225,7 @@ void JudgeGreekAnswers(VocabDrill& drill) {
     for (const MeaningPair& entry : drill.AnswerRing) {
         const WordRecord& r = table.Records[std::size_t(entry.word)];
         ring.push_back({FilterBeta(r.Headword, accents), r.Headword,
-                        markerOf(r.MarkerFlag, r.Marker), BetaToDisplayFont(r.Headword),
+                        markerOf(r.MarkerFlag, r.Marker), r.Headword,
                         markerText(r.MarkerFlag, r.Marker)});
     }
     auto wordOf = [&drill](int k) { return drill.AnswerRing[std::size_t(k)].word; };
@@ -236,7 +233,7 @@ void JudgeGreekAnswers(VocabDrill& drill) {
     judgeSlots(
         drill, ring,
         [accents](const AnswerSlot& slot) {
-            const std::string typed = AnswerToBeta(slot.Answer);
+            const std::string typed = JudgedBeta(slot.Answer);
             return SlotAnswer{FilterBeta(typed, accents), typed, CaseTextToCode(slot.Case)};
         },
         [&](int k) { table.Records[std::size_t(wordOf(k))].Score += 5; }, [] {},

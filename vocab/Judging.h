@@ -18,10 +18,11 @@ std::string NormalizeEnglish(const std::string& text);
 // accents and the diaeresis count only with countAccents.
 std::string FilterBeta(const std::string& myInput, bool countAccents);
 
-// The Beta code of a Greek answer as its slot shows it in the display font. The display font
-// shows typed square brackets with the codes of "(" and ")", which a breathing never takes there
-// (a breathing is part of its vowel's or capital's code), so those come back as the brackets.
-std::string AnswerToBeta(const std::string& shown);
+// A typed Greek answer as it is judged, before filtering: the square brackets typed dropped (they
+// never count, and the display font would show them as "(" and ")", the codes of a breathing
+// typed after a consonant), the rest through the display font and back, so that marks typed in
+// another order and capitals read as the slot shows them.
+std::string JudgedBeta(const std::string& typed);
 
 // The normalised text and the marker of every meaning of the table, in table order: made once per
 // drill, so that a wrong answer is looked up in the whole list without normalising it again.

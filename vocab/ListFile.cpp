@@ -21,6 +21,7 @@ public:
         return line;
     }
     std::string Text() { return std::string(Next()); }
+    std::string_view Whole() const { return reader_.Whole(); }
     double Number() { return lineNumber(Next()); }
     // A count of the file: rounded, beyond 16 bits an overflow.
     std::int16_t Count() { return RoundToInt16(Number()); }
@@ -82,6 +83,7 @@ WordTable ReadVocabList(const std::string& path, double chaptStart, double chapt
     const int count = in.Count();
 
     WordTable table;
+    table.Encoding = EncodingOf(in.Whole());
     table.Records.reserve(std::size_t(std::max(count, 0)) + 1);
     for (int i = 0; i < count; ++i) {
         if (progress)

@@ -51,10 +51,14 @@ EnglishQuestion BuildEnglishQuestion(const WordTable& table, int word, double ch
             break;
         pair = table.NextPair(pair);
     }
-    // A chain longer than the slots keeps its first pairs; the pair asked must still be
-    // accepted, so it takes the last place when it fell beyond them.
+    // The pair asked must be accepted. When the walk did not reach it, it joins the ring; a ring
+    // already as long as the slots gives it its last place.
     const MeaningPair asked{word, q.CurrentMeaning};
-    if (std::find(q.AnswerRing.begin(), q.AnswerRing.end(), asked) == q.AnswerRing.end())
-        q.AnswerRing.back() = asked;
+    if (std::find(q.AnswerRing.begin(), q.AnswerRing.end(), asked) == q.AnswerRing.end()) {
+        if (int(q.AnswerRing.size()) < SlotCount)
+            q.AnswerRing.push_back(asked);
+        else
+            q.AnswerRing.back() = asked;
+    }
     return q;
 }

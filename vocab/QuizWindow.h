@@ -52,6 +52,9 @@ private:
     void ShowDrill();
     void ArmEnter();
     void ShowSlots();
+    // The list's text shown, and text typed to be judged against it, in the list's encoding.
+    QString ListToQString(const std::string& text) const;
+    std::string ListFromQString(const QString& text) const;
     void EndDrill();
     void Unload();
 

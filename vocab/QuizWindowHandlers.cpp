@@ -15,7 +15,7 @@
 #include <QPushButton>
 
 void QuizWindow::EnterPressed() {
-    const EnterAction action = drill_.EnterPressed(FromQString(UserField->text()),
+    const EnterAction action = drill_.EnterPressed(ListFromQString(UserField->text()),
                                                    FromQString(TypeCaseField->currentText()));
     if (action == EnterAction::NextItem) {
         Enter->setText(ToQString(drill_.EnterCaption));
@@ -32,7 +32,7 @@ void QuizWindow::EnterPressed() {
 
 void QuizWindow::EditAnswer(int index) {
     const VocabDrill::TakenBack back = drill_.EditAnswer(index);
-    UserField->setText(ToQString(back.UserText));
+    UserField->setText(ListToQString(back.UserText));
     ShowSlots();
     SelectCaseItem(back.Case);
     UserField->setFocus();
@@ -72,7 +72,7 @@ void QuizWindow::TypeCaseField_Change(const QString& text) {
 
 void QuizWindow::UserField_Change(const QString& text) {
     if (drill_.ToGreek)
-        UserGreekField->setText(DisplayFontToQString(TransliterateGreek(FromQString(text))));
+        UserGreekField->setText(DisplayFontToQString(TransliterateGreek(ListFromQString(text))));
 }
 
 void QuizWindow::BetaButton_Click() {

@@ -178,7 +178,7 @@ void QuizWindow::SetDirectionFonts() {
 void QuizWindow::ShowItemInfo() {
     ChapterField->setText(ToQString(drill_.ChapterText()));
     ItemScoreField->setText(ToQString(drill_.ItemScoreText()));
-    QuizField->setText(drill_.ToGreek ? ToQString(drill_.QuizText)
+    QuizField->setText(drill_.ToGreek ? ListToQString(drill_.QuizText)
                                       : DisplayFontToQString(drill_.QuizText));
     ShowSlots();
     Enter->setText(ToQString(drill_.EnterCaption));
@@ -189,8 +189,8 @@ void QuizWindow::ShowSlots() {
     for (int i = 0; i < SlotCount; ++i) {
         const AnswerSlot& slot = drill_.Slots[std::size_t(i)];
         QLabel* answer = AnswerField[std::size_t(i)];
-        answer->setText(drill_.ToGreek ? DisplayFontToQString(slot.Answer)
-                                       : ToQString(slot.Answer));
+        answer->setText(drill_.ToGreek ? DisplayFontToQString(TransliterateGreek(slot.Answer))
+                                       : ListToQString(slot.Answer));
         AnswerCaseField[std::size_t(i)]->setText(ToQString(slot.Case));
         answer->setVisible(slot.Visible);
         AnswerCaseField[std::size_t(i)]->setVisible(slot.Visible);
@@ -202,6 +202,14 @@ void QuizWindow::ShowSlots() {
                          slot.Fill == SlotFill::Right ? QColor(0, 255, 0) : QColor(255, 0, 0));
         frame->setPalette(palette);
     }
+}
+
+QString QuizWindow::ListToQString(const std::string& text) const {
+    return ToQString(text, drill_.Table.Encoding);
+}
+
+std::string QuizWindow::ListFromQString(const QString& text) const {
+    return FromQString(text, drill_.Table.Encoding);
 }
 
 void QuizWindow::ArmEnter() {

@@ -108,7 +108,7 @@ EnterAction VocabDrill::EnterPressed(const std::string& userText, const std::str
         JudgeAnswers(*this);
         return EnterAction::Judged;
     }
-    firstFree->Answer = ToGreek ? TransliterateGreek(userText) : userText;
+    firstFree->Answer = userText;
     if (firstFree->Answer.empty())
         firstFree->Answer = "-";
     firstFree->Case = markerText == "None" ? "" : markerText;
@@ -117,7 +117,7 @@ EnterAction VocabDrill::EnterPressed(const std::string& userText, const std::str
 
 VocabDrill::TakenBack VocabDrill::EditAnswer(int index) {
     AnswerSlot& slot = Slots.at(std::size_t(index));
-    TakenBack back{ToGreek ? AnswerToBeta(slot.Answer) : slot.Answer, slot.Case};
+    TakenBack back{slot.Answer, slot.Case};
     slot.Answer.clear();
     slot.Case.clear();
     return back;

@@ -29,8 +29,9 @@ VocabSettings VocabSettingsFrom(const LexivoPrefFile& prefs);
 // How judging leaves a slot's rectangle.
 enum class SlotFill { None, Right, Wrong };
 
-// One answer slot: its answer (English, or display-font Greek on an English-to-Greek item; empty
-// while free), its marker text ("" for none), whether it is shown, and its verdict.
+// One answer slot: its answer (English, or Beta code on an English-to-Greek item, as typed until
+// judging puts the list's wording in its place; empty while free), its marker text ("" for
+// none), whether it is shown, and its verdict.
 struct AnswerSlot {
     std::string Answer;
     std::string Case;
@@ -67,7 +68,7 @@ public:
     EnterAction EnterPressed(const std::string& userText, const std::string& markerText);
 
     // Takes slot index back for editing: empties it and returns what goes back into the answer
-    // field (Beta code on an English-to-Greek item) and the marker text it had.
+    // field (the slot's answer as it was typed) and the marker text it had.
     struct TakenBack {
         std::string UserText;
         std::string Case;

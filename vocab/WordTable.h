@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Text.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,6 +56,8 @@ struct WordTable {
     // joined by commas (" 0, 3, 4"), and the same indices as numbers, read once per drill.
     std::string DrillWordList;
     std::vector<int> DrillWords;
+    // How the list's text reads as characters, shown and typed alike: decided by the whole file.
+    TextEncoding Encoding = TextEncoding::Utf8;
 
     // Whether index names one of the list's records (the spare record is none).
     bool IsWord(int index) const { return index >= 0 && index < WordCount; }

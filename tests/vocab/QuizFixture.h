@@ -66,11 +66,17 @@ protected:
         return n;
     }
 
-    // Types into the answer field and presses Return there, as the user does.
+    // Types UTF-8 keys into the answer field and presses Return there, as the user does. A
+    // character beyond ASCII comes as the text of a key without a key code of its own.
     void answerWith(const char* keys) {
         QLineEdit* field = find<QLineEdit>("UserField");
         field->setFocus();
-        QTest::keyClicks(field, QString::fromLatin1(keys));
+        for (QChar c : QString::fromUtf8(keys)) {
+            if (c.unicode() < 128)
+                QTest::keyClick(field, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
+        }
         QTest::keyClick(field, Qt::Key_Return);
     }
     void pressEnter() { click(quiz, "Enter"); }

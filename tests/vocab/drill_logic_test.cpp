@@ -67,8 +67,8 @@ protected:
         std::string shown;
         for (std::size_t i = 0; i < answers.size(); ++i) {
             const AnswerSlot& s = drill.Slots[i];
-            shown += std::string(s.Fill == SlotFill::Right ? "+" : "-") +
-                     (drill.ToGreek ? DisplayFontToBeta(s.Answer) : s.Answer) + "|" + s.Case + " ";
+            shown +=
+                std::string(s.Fill == SlotFill::Right ? "+" : "-") + s.Answer + "|" + s.Case + " ";
         }
         return shown;
     }
@@ -153,6 +153,13 @@ TEST_F(DrillLogicTest, QuestionsFollowTheChainsWithinTheRange) {
     ASSERT_TRUE(english.NextItem(3));
     EXPECT_EQ(english.QuizText, "send (+ Dat.)");
     EXPECT_EQ(english.AnswerRing, (std::vector<MeaningPair>{{4, 0}, {5, 0}}));
+    // A pair beyond the range stops the walk forward before the pair asked, which joins the ring
+    // beside the pair before it.
+    words[4].chapter = 9;
+    words[5].chapter = 3;
+    SetRandomScript({0.0});
+    EXPECT_EQ(BuildEnglishQuestion(table(words), 5, 2, 3).AnswerRing,
+              (std::vector<MeaningPair>{{3, 0}, {5, 0}}));
 }
 
 // An English item asks six words of a longer ring; a word without meanings is asked in Greek,
@@ -249,16 +256,14 @@ TEST_F(JudgingTest, AnswersAreComparedAsTheirDirectionNormalisesThem) {
         {"a(gw", "None", "a)/gw", 0, false},  {"a)gw", "None", "*)agw", 0, false},
         {"tw=", "None", "tw=|", 0, false},    {"prau+s", "None", "praus", 0, true},
         {"lu/w", "+ Acc.", "lu/w", 1, true},  {"lu/w", "None", "lu/w", 1, false},
-        {"lu/w", "+ Acc.", "lu/w", 0, false},
+        {"lu/w", "+ Acc.", "lu/w", 0, false}, {"k)ai/", "None", "kai/", 0, false},
+        {"k[ai/]", "None", "kai/", 0, true},
     };
     for (const Case& c : greek) {
         SCOPED_TRACE(c.typed + " / " + c.target);
         TestWord w{2, c.target, {{"x"}}, -1, -1, c.flag, "Acc"};
         EXPECT_EQ(judge({w}, 0, {{0, 0}}, {{c.typed, c.marker}}).substr(0, 1), c.right ? "+" : "-");
     }
-    // Typed brackets come back as brackets when the answer is taken back.
-    drill.Slots[0].Answer = TransliterateGreek("[lu/w]");
-    EXPECT_EQ(drill.EditAnswer(0).UserText, "[lu/w]");
     // Accents and the diaeresis count only when the user says so.
     for (const std::string typed : {"luw", "lu\\w", "prau+s"})
         EXPECT_EQ(judge({{2, typed == "prau+s" ? "praus" : "lu/w", {{"x"}}}}, 0, {{0, 0}},

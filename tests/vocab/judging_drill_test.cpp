@@ -161,6 +161,40 @@ TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSaved) {
     quiz->close();
 }
 
+// A list is shown and typed in one encoding, decided by all of its bytes: UTF-8 when they are
+// valid UTF-8, else Windows-1252 (its quotes and dashes at 128..159 too), also for a meaning
+// whose own bytes would be valid UTF-8. Each list is asked both ways.
+TEST_F(JudgedDrillTest, ListTextIsTypedAsItIsShown) {
+    struct List {
+        std::vector<std::string> meanings;
+        const char* third; // the third meaning as it shows
+    };
+    const List lists[] = {
+        {{"caf\xC3\xA9", "don\xE2\x80\x99t", "\xC3\xA9t\xC3\xA9"}, "été"},
+        {{"caf\xE9", "don\x92t", "\xC3\xA9t\xC3\xA9"}, "Ã©tÃ©"},
+    };
+    prefs.Iterations = 2;
+    prefs.PercentActive = 50;
+    prefs.Review = 100;
+    WritePrefsFile(path("Users/Maria/Prefs.lxp"), prefs);
+    main = start(QStringLiteral("Maria"));
+    for (const List& list : lists) {
+        SCOPED_TRACE(list.third);
+        const std::vector<std::string>& m = list.meanings;
+        writeList({{1, "lu/w", {{m[0]}, {m[1]}, {m[2]}}}});
+        // A Greek item, then an English one asking the second meaning.
+        SetRandomScript({0.99, 0.0, 0.5, 0.5, 0.0, 0.0, 0.5, 0.5, 0.5});
+        click(main, "VocabBeginButton");
+        quiz = quizWindow();
+        ASSERT_NE(quiz, nullptr);
+        EXPECT_EQ(judge({{"café", 0}, {"don’t", 0}, {list.third, 0}}),
+                  std::string("+café| +don’t| +") + list.third + "| ");
+        pressEnter();
+        EXPECT_EQ(label("QuizField"), "don’t");
+        quiz->close();
+    }
+}
+
 // A list whose links run in circles, lead outside it or to meanings that are not there, with
 // long and look-alike second forms, records of nine meanings whose seventh eight words share in a
 // circle, and records without meanings: thirty items both ways with right, wrong and blank

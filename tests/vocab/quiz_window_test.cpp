@@ -21,8 +21,9 @@ TEST_F(QuizTest, AnItemEachWay) {
     prefs.PercentActive = 50;
     prefs.Review = 100;
     prefs.Iterations = 4;
-    ASSERT_TRUE(startDrill({0.9, 0.0, pick(4, 4), pick(4, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99,
-                            0.9, 0.0, pick(1, 4), pick(1, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99}));
+    ASSERT_TRUE(
+        startDrill({0.9, 0.0, pick(4, 4), pick(4, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99, 0.9,
+                    0.0, pick(1, 4), pick(1, 4), 0.0, 0.0, pick(2, 4), pick(2, 4), 0.99}));
     EXPECT_FALSE(main->isVisible());
     auto* quizField = find<QLabel>("QuizField");
     EXPECT_EQ(quiz->windowTitle(), "Lexivo Vocabulary Drill");
@@ -110,6 +111,12 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::mouseClick(answer(0), Qt::LeftButton); // Greek comes back as Beta code
     EXPECT_EQ(userField->text(), "a)/gw");
     EXPECT_EQ(userGreek->text(), greek("a)/gw"));
+    // Exactly as typed: a breathing after a consonant shows as a bracket does, but stays one.
+    QTest::keyClicks(userField, "[k)ai/]");
+    QTest::keyClick(userField, Qt::Key_Return);
+    QTest::mouseClick(answer(0), Qt::LeftButton);
+    EXPECT_EQ(userField->text(), "[k)ai/]");
+    QTest::keyClicks(userField, "a)/gw");
     picture(quiz, "quiz_english");
     pressEnter();
     pressEnter();
