@@ -1,8 +1,8 @@
 #include "app/SplashWin.h"
 
 #include "app/Pictures.h"
+#include "platform/DefaultButton.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -21,6 +21,7 @@ SplashWin::SplashWin(QWidget* parent)
     setObjectName(QStringLiteral("SplashWin"));
     setWindowTitle(QStringLiteral("Welcome to Lexivo!"));
     setFixedSize(picture_.size());
+    NoCancelKey(this);
 
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
     SplashTimer->setInterval(splashInterval());
@@ -35,11 +36,6 @@ void SplashWin::paintEvent(QPaintEvent*) {
 void SplashWin::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint()))
         Form_Click();
-}
-
-// A dialog closes at Escape; this window has nothing the keyboard can operate.
-void SplashWin::keyPressEvent(QKeyEvent* event) {
-    event->accept();
 }
 
 void SplashWin::SplashTimer_Timer() {

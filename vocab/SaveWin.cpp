@@ -1,5 +1,6 @@
 #include "vocab/SaveWin.h"
 
+#include "platform/DefaultButton.h"
 #include "widgets/Named.h"
 
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@ SaveWin::SaveWin(QWidget* parent)
     SaveButton->setDefault(true);
     SaveButton->setAutoDefault(true);
     DontSave->setAutoDefault(false);
+    NoCancelKey(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

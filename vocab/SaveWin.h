@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 
 // The prompt "Save Scores" at the end of a vocabulary drill: Save (the default button) or Don't
-// Save. Its close box saves nothing.
+// Save. Its close box saves nothing; it has no cancel key.
 class SaveWin : public QDialog {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "widgets/ProgDialog.h"
 
+#include "platform/DefaultButton.h"
 #include "platform/Text.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ ProgDialog::ProgDialog() : bar_(new QProgressBar(this)) {
     setWindowTitle("Progress");
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(257, 62);
+    NoCancelKey(this);
     bar_->setObjectName("ProgressBar");
     bar_->setGeometry(8, 16, 241, 17);
     bar_->setRange(0, 100);

@@ -1,6 +1,7 @@
 #include "widgets/ProgDialog.h"
 
 #include <QProgressBar>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -24,10 +25,12 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     dialog.SetValue(-3);
     EXPECT_EQ(bar->value(), 0);
 
-    // Hidden, it stays loaded; the next caller shows the same window again.
+    // Hidden, it stays loaded; the next caller shows the same window again. No key closes it.
     dialog.hide();
     EXPECT_EQ(&ProgDialog::Get(), &dialog);
     dialog.ShowNow();
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
 
     ProgDialog::Unload();
