@@ -2,6 +2,7 @@
 
 #include "app/Pictures.h"
 #include "platform/DefaultButton.h"
+#include "platform/TopWindow.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,8 +48,8 @@ void SplashWin::Form_Click() {
     SplashTimer_Timer();
 }
 
-void ShowSplash(QWidget* parent) {
-    SplashWin splash(parent);
+void ShowSplash() {
+    SplashWin splash(TopWindow());
     splash.exec();
 }
 

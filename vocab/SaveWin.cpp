@@ -1,6 +1,7 @@
 #include "vocab/SaveWin.h"
 
 #include "platform/DefaultButton.h"
+#include "platform/TopWindow.h"
 #include "widgets/Named.h"
 
 #include <QHBoxLayout>
@@ -37,7 +38,7 @@ SaveWin::SaveWin(QWidget* parent)
     connect(DontSave, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool SaveWin::AskToSave(QWidget* parent) {
-    SaveWin prompt(parent);
+bool SaveWin::AskToSave() {
+    SaveWin prompt(TopWindow());
     return prompt.exec() == QDialog::Accepted;
 }

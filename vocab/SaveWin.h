@@ -13,8 +13,8 @@ class SaveWin : public QDialog {
 public:
     explicit SaveWin(QWidget* parent);
 
-    // Shows the prompt modally; true when the user chose Save.
-    static bool AskToSave(QWidget* parent);
+    // Shows the prompt modally in front of the program's windows; true when the user chose Save.
+    static bool AskToSave();
 
 private:
     QLabel* Label1;

@@ -51,6 +51,7 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
                 prompted = true;
                 picture(prompt, "savewin");
                 EXPECT_EQ(prompt->windowTitle(), "Save Scores");
+                EXPECT_EQ(prompt->parentWidget(), quiz); // in front of the drill
                 c.prompt(prompt);
             });
         c.end(quiz);

@@ -25,11 +25,15 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     dialog.SetValue(-3);
     EXPECT_EQ(bar->value(), 0);
 
-    // Hidden, it stays loaded; the next caller shows the same window again. No key closes it.
+    // Hidden, it stays loaded; the next caller shows the same window again, in front of the
+    // window then in front. No key closes it.
     dialog.hide();
+    QWidget caller;
+    caller.show();
     EXPECT_EQ(&ProgDialog::Get(), &dialog);
     dialog.ShowNow();
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.parentWidget(), &caller);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
 
