@@ -20,6 +20,9 @@ bool anyWindowShown() {
 } // namespace
 
 bool Main() {
+    // The program ends only by its own ways of ending, never because Qt saw the last window
+    // that counts close (the drill windows do not count, and neither does a box).
+    QApplication::setQuitOnLastWindowClosed(false);
     AppFolder = ProgramFolder();
     ShowSplash();
     SetUpFolders();

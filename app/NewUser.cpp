@@ -2,13 +2,13 @@
 
 #include "app/MyApp.h"
 #include "app/UserNames.h"
+#include "platform/DefaultButton.h"
 #include "platform/EndProgram.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +36,8 @@ NewUser::NewUser(QWidget* parent)
     buttons->addButton(OkayButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
     OkayButton->setDefault(true);
+    // Escape would act as the close box, which unloads the window and loses the name typed.
+    NoCancelKey(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -62,14 +64,6 @@ void NewUser::resetNameField() {
 void NewUser::NameField_Change() {
     const QString text = NameField->text();
     OkayButton->setEnabled(text != Placeholder && !text.isEmpty());
-}
-
-// The window has no cancel key: Escape must not act as its close box, which would unload it and
-// lose the name typed so far.
-void NewUser::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 // The buttons leave through done(Accepted); only the close box rejects, which unloads the window.

@@ -21,9 +21,6 @@ public:
     // when the name cannot be used.
     bool AddUser();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void NameField_Change();
     void OkayButton_Click();

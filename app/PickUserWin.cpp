@@ -4,12 +4,12 @@
 #include "app/NewUser.h"
 #include "app/Pictures.h"
 #include "app/UserNames.h"
+#include "platform/DefaultButton.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -71,6 +71,8 @@ PickUserWin::PickUserWin(QWidget* parent)
     UserList->setSelectionMode(QAbstractItemView::SingleSelection);
     Start->setEnabled(false);
     Start->setDefault(true);
+    // Escape would act as the close box, which ends the program while no user is chosen.
+    NoCancelKey(this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Label1);
@@ -107,13 +109,6 @@ PickUserWin::PickUserWin(QWidget* parent)
 
 void PickUserWin::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, picture_);
-}
-
-// The window has no cancel key: Escape must not act as its close box.
-void PickUserWin::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void PickUserWin::reject() {

@@ -1,8 +1,9 @@
 #include "app/SplashWin.h"
 
 #include "app/Pictures.h"
+#include "platform/DefaultButton.h"
+#include "platform/TopWindow.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -21,6 +22,7 @@ SplashWin::SplashWin(QWidget* parent)
     setObjectName(QStringLiteral("SplashWin"));
     setWindowTitle(QStringLiteral("Welcome to Lexivo!"));
     setFixedSize(picture_.size());
+    NoCancelKey(this);
 
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
     SplashTimer->setInterval(splashInterval());
@@ -37,11 +39,6 @@ void SplashWin::mouseReleaseEvent(QMouseEvent* event) {
         Form_Click();
 }
 
-// A dialog closes at Escape; this window has nothing the keyboard can operate.
-void SplashWin::keyPressEvent(QKeyEvent* event) {
-    event->accept();
-}
-
 void SplashWin::SplashTimer_Timer() {
     SplashTimer->stop();
     accept();
@@ -51,8 +48,8 @@ void SplashWin::Form_Click() {
     SplashTimer_Timer();
 }
 
-void ShowSplash(QWidget* parent) {
-    SplashWin splash(parent);
+void ShowSplash() {
+    SplashWin splash(TopWindow());
     splash.exec();
 }
 

@@ -16,7 +16,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SplashTimer_Timer();
@@ -26,8 +25,9 @@ private:
     QTimer* SplashTimer;
 };
 
-// Shows the splash window modally and returns when it has closed itself.
-void ShowSplash(QWidget* parent = nullptr);
+// Shows the splash window modally, in front of the program's windows, and returns when it has
+// closed itself.
+void ShowSplash();
 
 // Test seam: the time the window stays (5000 ms unless set).
 void SetSplashInterval(int milliseconds);

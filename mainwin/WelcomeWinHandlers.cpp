@@ -1,12 +1,12 @@
 #include "app/MyApp.h"
 #include "app/SplashWin.h"
-#include "widgets/Controls.h"
-#include "widgets/SpinArrows.h"
 #include "mainwin/VerbPane.h"
 #include "mainwin/WelcomeWin.h"
 #include "platform/Help.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
+#include "widgets/Controls.h"
+#include "widgets/SpinArrows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -58,7 +58,7 @@ void WelcomeWin::mnuDrillDefault_Click() {
 }
 
 void WelcomeWin::mnuHelpAbout_Click() {
-    ShowSplash(this);
+    ShowSplash();
 }
 
 void WelcomeWin::mnuHelpHelp_Click() {

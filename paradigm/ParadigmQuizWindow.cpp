@@ -204,7 +204,7 @@ void ParadigmQuizWindow::mnuHelpAbout_Click() {
     // The pause after a right answer waits while the About box is up, and starts again after.
     const bool pausing = BlinkTimer->isActive();
     BlinkTimer->stop();
-    ShowSplash(this);
+    ShowSplash();
     if (pausing)
         BlinkTimer->start();
 }

@@ -39,6 +39,17 @@ private:
     QWidget* window_;
 };
 
+class NoCancelKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+    }
+};
+
 DefaultButtonFilter* filterOf(QWidget* window, bool create) {
     auto* filter = window->findChild<DefaultButtonFilter*>(QStringLiteral("DefaultButtonFilter"),
                                                            Qt::FindDirectChildrenOnly);
@@ -70,4 +81,8 @@ void ClearDefaultButton(QWidget* window, QPushButton* button) {
 QPushButton* DefaultButton(QWidget* window) {
     DefaultButtonFilter* filter = filterOf(window, false);
     return filter ? filter->button.data() : nullptr;
+}
+
+void NoCancelKey(QWidget* window) {
+    window->installEventFilter(new NoCancelKeyFilter(window));
 }

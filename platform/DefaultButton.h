@@ -15,3 +15,8 @@ void ClearDefaultButton(QWidget* window, QPushButton* button);
 
 // The window's default button, or nullptr.
 QPushButton* DefaultButton(QWidget* window);
+
+// A window without a cancel button: Escape does nothing in it, where a dialog would close as if
+// by its close box and so throw away what the user had not yet chosen. A control of the window
+// that uses Escape itself (an open list) still gets it.
+void NoCancelKey(QWidget* window);

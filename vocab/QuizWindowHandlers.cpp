@@ -93,7 +93,7 @@ void QuizWindow::mnuQuit_Click() {
 }
 
 void QuizWindow::mnuHelpAbout_Click() {
-    ShowSplash(this);
+    ShowSplash();
 }
 
 void QuizWindow::mnuHelpHelp_Click() {

@@ -218,7 +218,7 @@ void QuizWindow::ArmEnter() {
 }
 
 void QuizWindow::EndDrill() {
-    if (SaveWin::AskToSave(this))
+    if (SaveWin::AskToSave())
         SaveUserScores();
     // The main window comes back before this one unloads (and closes the Beta-code chart).
     if (mainWindow_)

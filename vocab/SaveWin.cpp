@@ -1,5 +1,7 @@
 #include "vocab/SaveWin.h"
 
+#include "platform/DefaultButton.h"
+#include "platform/TopWindow.h"
 #include "widgets/Named.h"
 
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@ SaveWin::SaveWin(QWidget* parent)
     SaveButton->setDefault(true);
     SaveButton->setAutoDefault(true);
     DontSave->setAutoDefault(false);
+    NoCancelKey(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -35,7 +38,7 @@ SaveWin::SaveWin(QWidget* parent)
     connect(DontSave, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool SaveWin::AskToSave(QWidget* parent) {
-    SaveWin prompt(parent);
+bool SaveWin::AskToSave() {
+    SaveWin prompt(TopWindow());
     return prompt.exec() == QDialog::Accepted;
 }

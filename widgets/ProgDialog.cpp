@@ -1,6 +1,8 @@
 #include "widgets/ProgDialog.h"
 
+#include "platform/DefaultButton.h"
 #include "platform/Text.h"
+#include "platform/TopWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,6 +27,7 @@ ProgDialog::ProgDialog() : bar_(new QProgressBar(this)) {
     setWindowTitle("Progress");
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(257, 62);
+    NoCancelKey(this);
     bar_->setObjectName("ProgressBar");
     bar_->setGeometry(8, 16, 241, 17);
     bar_->setRange(0, 100);
@@ -49,6 +52,12 @@ void ProgDialog::Unload() {
 }
 
 void ProgDialog::ShowNow() {
+    // In front of the window it reports for, which may be another at each use.
+    if (!isVisible()) {
+        QWidget* owner = TopWindow();
+        if (owner != parentWidget())
+            setParent(owner, windowFlags());
+    }
     show();
     // The window system maps a new window only through events; wait briefly for that so the
     // window is on screen before the caller's loop starts. Input stays queued meanwhile.

@@ -17,7 +17,7 @@ public:
     // Destroys the shared window; nothing happens when it is not loaded.
     static void Unload();
 
-    // Shows the window without waiting and draws it at once.
+    // Shows the window without waiting, in front of the program's windows, and draws it at once.
     void ShowNow();
     void SetCaption(const std::string& caption);
     void SetMax(int max);

@@ -45,6 +45,7 @@ TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     });
     EXPECT_TRUE(Main()); // the main window is left open
     EXPECT_TRUE(mainWindow()->isVisible());
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed()); // only the program's ways end it
     EXPECT_EQ(AppFolder + "|" + UsersFolder + "|" + DataFolder + "|" + HelpFile + "|" + UserFolder,
               root + "|" + path("Users") + "|" + path("Data") + "|" + path("Data/HELPER.HLP") +
                   "|" + path("Users/Anna"));

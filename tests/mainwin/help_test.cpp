@@ -30,11 +30,15 @@ TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
     start();
     SetSplashInterval(20);
     QString shown;
-    QTimer::singleShot(0, [&shown] {
-        if (QWidget* modal = QApplication::activeModalWidget())
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
             shown = modal->objectName();
+            owner = modal->parentWidget();
+        }
     });
     find<QAction>("mnuHelpAbout")->trigger();
     EXPECT_EQ(shown, "SplashWin");
+    EXPECT_EQ(owner, window); // in front of the main window
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -7,6 +7,7 @@
 #include "widgets/BetaCodeWin.h"
 
 #include <QAction>
+#include <QMessageBox>
 
 namespace {
 
@@ -143,6 +144,44 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
     begin(1, "3");
     EXPECT_EXIT(child<QAction>(drill, "mnuFileQuit")->trigger(), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
+}
+
+// While another program has the focus, a message box belongs to the program's window that was
+// in front, the drill or the Beta-Code chart beside it, and pressing it away ends nothing.
+TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
+    startProgram();
+    checkItems("NounListBox", {1});
+    SetRandomScript(draws({{0.99, 0.5}}));
+    begin(2, "2");
+    ASSERT_NE(drill, nullptr);
+    click(drill, "BetaButton");
+    SetMessageSink(nullptr); // the real message box
+    for (QWidget* front :
+         {static_cast<QWidget*>(BetaCodeWin::Loaded()), static_cast<QWidget*>(drill)}) {
+        SCOPED_TRACE(front->objectName().toStdString());
+        QApplication::setActiveWindow(front);
+        QApplication::setActiveWindow(nullptr); // the student clicks into another program
+        QWidget* owner = nullptr;
+        QString said;
+        QTimer running; // ends the event loop unless something else ended it first
+        running.setSingleShot(true);
+        QObject::connect(&running, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+        QTimer::singleShot(0, drill, [&] {
+            whenModal(QString(), [&](QWidget* box) { // a message box has no name
+                owner = box->parentWidget();
+                said = static_cast<QMessageBox*>(box)->text();
+                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Ok),
+                                  Qt::LeftButton);
+            });
+            click(drill, "EnterButton"); // nothing chosen
+            running.start(300);
+        });
+        EXPECT_EQ(QApplication::exec(), 7);
+        EXPECT_EQ(said, "You must select a Number.");
+        EXPECT_EQ(owner, front);
+        ASSERT_TRUE(drill->isVisible());
+    }
+    RecordMessages(messages);
 }
 
 TEST_F(DrillTest, AHowManyOfNoneOrBelowEndsTheDrillAtOnce) {

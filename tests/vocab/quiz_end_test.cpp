@@ -26,6 +26,13 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
         {"Drill > End Drill, Don't Save",
          [](QWidget* q) { child<QAction>(q, "mnuDrillEnd")->trigger(); },
          [](QWidget* p) { click(p, "DontSave"); }, false},
+        {"Escape does nothing, then Save", endDrill,
+         [](QWidget* p) {
+             QTest::keyClick(p, Qt::Key_Escape); // the prompt has no cancel button
+             EXPECT_TRUE(p->isVisible());
+             click(p, "SaveButton");
+         },
+         true},
         {"the prompt's close box", endDrill, [](QWidget* p) { p->close(); }, false},
         {"the drill window's close box", [](QWidget* q) { q->close(); }, nullptr, false},
     };
@@ -45,6 +52,7 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
                 prompted = true;
                 picture(prompt, "savewin");
                 EXPECT_EQ(prompt->windowTitle(), "Save Scores");
+                EXPECT_EQ(prompt->parentWidget(), quiz); // in front of the drill
                 c.prompt(prompt);
             });
         c.end(quiz);

@@ -1,6 +1,7 @@
 #include "widgets/ProgDialog.h"
 
 #include <QProgressBar>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -24,10 +25,16 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     dialog.SetValue(-3);
     EXPECT_EQ(bar->value(), 0);
 
-    // Hidden, it stays loaded; the next caller shows the same window again.
+    // Hidden, it stays loaded; the next caller shows the same window again, in front of the
+    // window then in front. No key closes it.
     dialog.hide();
+    QWidget caller;
+    caller.show();
     EXPECT_EQ(&ProgDialog::Get(), &dialog);
     dialog.ShowNow();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.parentWidget(), &caller);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
 
     ProgDialog::Unload();
