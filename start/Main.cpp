@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "start/Main.h"
 
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
