@@ -1,6 +1,6 @@
 #include "platform/Text.h"
 
-#include "platform/DisplayFont.h"
+#include "greek/DisplayFont.h"
 
 #include <QList>
 #include <QStringDecoder>

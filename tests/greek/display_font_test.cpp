@@ -1,6 +1,6 @@
 #include "greek/BetaCode.h"
+#include "greek/DisplayFont.h"
 #include "greek/GreekStuff.h"
-#include "platform/DisplayFont.h"
 #include "platform/Text.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/DisplayFont.h"
+#include "greek/DisplayFont.h"
 
 #include <algorithm>
 #include <array>
