@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
-#include "platform/Text.h"
 #include "widgets/Controls.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -10,6 +10,7 @@
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 #include "widgets/BetaCodeWin.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QCloseEvent>
 #include <QLabel>

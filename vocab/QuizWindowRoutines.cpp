@@ -9,6 +9,7 @@
 #include "vocab/SaveWin.h"
 #include "vocab/ScoreFile.h"
 #include "widgets/BetaCodeWin.h"
+#include "widgets/DisplayFontText.h"
 #include "widgets/ProgDialog.h"
 
 #include <QComboBox>
