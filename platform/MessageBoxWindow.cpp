@@ -1,28 +1,11 @@
-#include "platform/MessageBox.h"
+#include "platform/MessageBoxWindow.h"
 
 #include "platform/Text.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-
-MessageSink& sink() {
-    static MessageSink theSink;
-    return theSink;
-}
-
-} // namespace
-
-void SetMessageSink(MessageSink newSink) {
-    sink() = std::move(newSink);
-}
-
-void ShowMessage(const std::string& text, MsgIcon icon) {
-    if (sink()) {
-        sink()(text, icon);
-        return;
-    }
+void ShowMessageBox(const std::string& text, MsgIcon icon) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Lexivo"));
     box.setText(ToQString(text));

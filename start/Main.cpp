@@ -4,6 +4,7 @@
 #include "app/PickUserWin.h"
 #include "app/SplashWin.h"
 #include "mainwin/WelcomeWin.h"
+#include "platform/MessageBoxWindow.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ bool anyWindowShown() {
 } // namespace
 
 bool Main() {
+    SetMessageShower(ShowMessageBox);
     AppFolder = ProgramFolder();
     ShowSplash();
     SetUpFolders();
