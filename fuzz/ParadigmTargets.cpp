@@ -1,7 +1,7 @@
 // The fuzz targets of the paradigm drills' files: the paradigm file as the drill window's load
 // step and the main window's candidate scan read it, and the index file as the drill's first item
 // reads it; then a few items of the drill over them, parsed and typed, right and wrong.
-#include "app/DataFile.h"
+#include "app/DataFileOrEnd.h"
 #include "fuzz/FuzzProgram.h"
 #include "greek/GreekStuff.h"
 #include "paradigm/CandidateScan.h"
@@ -106,12 +106,12 @@ struct ScannedForms {
 // it for the choices.
 ScannedForms scanForms(const DrillSettings& drill, const FormChoices& chosen) {
     ScannedForms forms;
-    forms.lines = ReadDataFile(drill.formFile, drill.formMissingMessage, drill.formReadErrorMessage,
-                               ReadDataLines);
+    forms.lines = DataFileOrEnd(ReadDataFile(drill.formFile, drill.formMissingMessage,
+                                             drill.formReadErrorMessage, ReadDataLines));
     NoProgress progress;
-    forms.candidates = ReadDataFile(
+    forms.candidates = DataFileOrEnd(ReadDataFile(
         drill.formFile, drill.formMissingMessage, drill.formReadErrorMessage,
-        [&](const std::string& file) { return CollectValidForms(file, drill, chosen, progress); });
+        [&](const std::string& file) { return CollectValidForms(file, drill, chosen, progress); }));
     for (const FormEntry& entry : forms.candidates.entries())
         FuzzCheck(IsFormCode(entry.code, drill.codeLength) && entry.idx >= 1 &&
                       std::size_t(entry.idx) <= forms.lines.size(),
@@ -152,8 +152,8 @@ int feedParadigm(const std::uint8_t* data, std::size_t size, const DrillSettings
         model.AccentsCount = choices.Flip();
         model.BreathingsCount = choices.Flip();
         // doFirstDrill
-        model.Index.Load(ReadDataFile(drill.indexFile, drill.indexMissingMessage,
-                                      drill.indexReadErrorMessage, ReadDataLines));
+        model.Index.Load(DataFileOrEnd(ReadDataFile(drill.indexFile, drill.indexMissingMessage,
+                                                    drill.indexReadErrorMessage, ReadDataLines)));
         drillItems(model, drill, choices);
     });
     CheckFileKept(path, data, size);

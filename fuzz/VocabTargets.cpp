@@ -1,5 +1,6 @@
 // The fuzz targets of the vocabulary drill's files: the list, read as the drill and the chapter
 // check read it and then drilled for a few items with scripted answers, and the score file.
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "fuzz/FuzzProgram.h"
 #include "platform/Folders.h"
@@ -113,10 +114,10 @@ int FuzzVocabList(const std::uint8_t* data, std::size_t size) {
     settings.VocabFileName = listName;
     settings.CountAccents = choices.Flip();
     RunUntilEnd([&] {
-        WordTable table = ReadVocabListOrEnd(
+        WordTable table = DataFileOrEnd(ReadDataVocabList(
             listName, settings.VocabChaptStart, settings.VocabChaptEnd, {}, [](int i, int count) {
                 FuzzCheck(0 <= i && i < count, "progress stays within its maximum");
-            });
+            }));
         drillItems(std::move(table), settings, choices);
     });
     CheckFileKept(path, data, size);

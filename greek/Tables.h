@@ -32,6 +32,9 @@ inline constexpr std::array<DataFontCode, 93> DataFontCodes{{
     {213, "*(\\"}, {214, "\\+"}, {239, "*("},
 }};
 
+// Sigma has two codes: this one ends a word.
+inline constexpr unsigned char DataFontFinalSigma = 34;
+
 // Marks of a vowel, as bits.
 enum VowelMark : unsigned {
     Smooth = 1,

@@ -1,6 +1,6 @@
 #include "mainwin/ParadigmPane.h"
 
-#include "app/DataFile.h"
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "mainwin/ParadigmPaneList.h"
 #include "mainwin/ParadigmPrefs.h"
@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
-#include "platform/Text.h"
 #include "widgets/Controls.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,11 +76,10 @@ ParadigmPane::ParadigmPane(QWidget* parent, const ParadigmPaneNames& names)
 
 void ParadigmPane::LoadList(const ParadigmListFile& file) {
     listBox_->clear();
-    const std::vector<std::string> names =
-        ReadDataFile(file.fileName, file.missingMessage, file.readErrorMessage,
-                     [&](const std::string& path) {
-                         return ReadParadigmNames(path, file.separator, file.nameField);
-                     });
+    const std::vector<std::string> names = DataFileOrEnd(ReadDataFile(
+        file.fileName, file.missingMessage, file.readErrorMessage, [&](const std::string& path) {
+            return ReadParadigmNames(path, file.separator, file.nameField);
+        }));
     for (const std::string& name : names) {
         auto* item = new QListWidgetItem(DisplayFontToQString(name), listBox_);
         // The display-font text stays beside the shown text for the drill set-up.

@@ -1,4 +1,4 @@
-#include "app/DataFile.h"
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "mainwin/NounPane.h"
 #include "mainwin/ParadigmPrefs.h"
@@ -48,11 +48,11 @@ private:
 // Scans the drill's paradigm file; a missing or unreadable file ends the program after its
 // message.
 CandidateList collectForms(const DrillSettings& drill, const FormChoices& choices) {
-    return ReadDataFile(drill.formFile, drill.formMissingMessage, drill.formReadErrorMessage,
-                        [&](const std::string& path) {
-                            ScanDialog progress(drill.scanCaption);
-                            return CollectValidForms(path, drill, choices, progress);
-                        });
+    return DataFileOrEnd(ReadDataFile(drill.formFile, drill.formMissingMessage,
+                                      drill.formReadErrorMessage, [&](const std::string& path) {
+                                          ScanDialog progress(drill.scanCaption);
+                                          return CollectValidForms(path, drill, choices, progress);
+                                      }));
 }
 
 // Puts the pane's checked items into the drill window's word list, each as its two-digit number,

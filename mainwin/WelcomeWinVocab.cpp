@@ -1,3 +1,4 @@
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "mainwin/WelcomeWin.h"
 #include "platform/MessageBox.h"
@@ -5,8 +6,8 @@
 #include "vocab/QuizWindow.h"
 
 bool WelcomeWin::CheckChapters() {
-    const WordTable list =
-        ReadVocabListOrEnd(Prefs.VocabFileName, Prefs.VocabChaptStart, Prefs.VocabChaptEnd);
+    const WordTable list = DataFileOrEnd(
+        ReadDataVocabList(Prefs.VocabFileName, Prefs.VocabChaptStart, Prefs.VocabChaptEnd));
     return !list.DrillWords.empty();
 }
 

@@ -1,6 +1,6 @@
 #include "paradigm/ParadigmQuizWindow.h"
 
-#include "app/DataFile.h"
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "app/SplashWin.h"
 #include "paradigm/DrillSettings.h"
@@ -10,6 +10,7 @@
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 #include "widgets/BetaCodeWin.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -33,13 +34,13 @@ ParadigmQuizWindow::ParadigmQuizWindow(const DrillSettings& settings, QWidget* m
 }
 
 void ParadigmQuizWindow::LoadFormFile() {
-    drill_.FormLines = ReadDataFile(settings_.formFile, settings_.formMissingMessage,
-                                    settings_.formReadErrorMessage, ReadDataLines);
+    drill_.FormLines = DataFileOrEnd(ReadDataFile(settings_.formFile, settings_.formMissingMessage,
+                                                  settings_.formReadErrorMessage, ReadDataLines));
 }
 
 void ParadigmQuizWindow::LoadIndexFile() {
-    drill_.Index.Load(ReadDataFile(settings_.indexFile, settings_.indexMissingMessage,
-                                   settings_.indexReadErrorMessage, ReadDataLines));
+    drill_.Index.Load(DataFileOrEnd(ReadDataFile(settings_.indexFile, settings_.indexMissingMessage,
+                                                 settings_.indexReadErrorMessage, ReadDataLines)));
 }
 
 void ParadigmQuizWindow::ClearWordList() {

@@ -5,6 +5,7 @@
 #include "platform/DefaultButton.h"
 #include "platform/Text.h"
 #include "widgets/Controls.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -5,6 +5,7 @@
 #include "platform/DefaultButton.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -10,6 +10,12 @@ enum class MsgIcon { Stop, Exclamation, Information };
 // valid UTF-8, as file and user names are) and waits for OK.
 void ShowMessage(const std::string& text, MsgIcon icon);
 
-// Test seam: while a sink is set, messages go to it instead of a message box.
 using MessageSink = std::function<void(const std::string& text, MsgIcon icon)>;
+
+// What shows the messages: the window layer's message box (ShowMessageBox,
+// MessageBoxWindow.h), which the program's start installs before anything else. Without one,
+// a message is shown nowhere.
+void SetMessageShower(MessageSink shower);
+
+// Test seam: while a sink is set, messages go to it instead of a message box.
 void SetMessageSink(MessageSink sink);

@@ -1,7 +1,5 @@
 #include "platform/Text.h"
 
-#include "platform/DisplayFont.h"
-
 #include <QByteArrayView>
 #include <QList>
 
@@ -74,22 +72,4 @@ QString FileNameToQString(const std::string& name) {
 
 std::string FileNameFromQString(const QString& name) {
     return name.toUtf8().toStdString();
-}
-
-QString DisplayFontToQString(const std::string& text) {
-    QString shown;
-    shown.reserve(qsizetype(text.size()));
-    for (char c : text)
-        shown += QChar(char16_t(DisplayCodeToUnicode(static_cast<unsigned char>(c))));
-    return shown;
-}
-
-std::string DisplayFontFromQString(const QString& text) {
-    std::string codes;
-    codes.reserve(std::size_t(text.size()));
-    for (uint c : text.toUcs4()) {
-        const int code = UnicodeToDisplayCode(char32_t(c));
-        codes += code < 0 ? '?' : static_cast<char>(code);
-    }
-    return codes;
 }

@@ -7,7 +7,7 @@
 // Where 8-bit program text meets a widget. Text is read as characters by one rule: valid UTF-8 as
 // UTF-8, anything else as Windows-1252. File and folder names are whatever bytes the file system
 // gives, shown as UTF-8. Display-font text goes through the display-font table instead
-// (DisplayFont.h).
+// (widgets/DisplayFontText.h).
 
 // How the 8-bit text of a file is read as characters.
 enum class TextEncoding { Utf8, Windows1252 };
@@ -31,8 +31,3 @@ std::string FromQString(const QString& text);
 // File and folder names: UTF-8 both ways (the names the file system gives back unchanged).
 QString FileNameToQString(const std::string& name);
 std::string FileNameFromQString(const QString& name);
-
-// Display-font text to the Unicode text that the font Ortholex shows, and back. A character
-// that no display-font code shows comes back as '?'.
-QString DisplayFontToQString(const std::string& text);
-std::string DisplayFontFromQString(const QString& text);

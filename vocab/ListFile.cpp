@@ -1,6 +1,5 @@
 #include "vocab/ListFile.h"
 
-#include "app/DataFile.h"
 #include "platform/Numbers.h"
 #include "platform/RunError.h"
 #include "platform/SeqFile.h"
@@ -119,9 +118,10 @@ WordTable ReadVocabList(const std::string& path, double chaptStart, double chapt
     return table;
 }
 
-WordTable ReadVocabListOrEnd(const std::string& fileName, double chaptStart, double chaptEnd,
-                             const std::function<void()>& startReading,
-                             const std::function<void(int, int)>& progress) {
+DataFileRead<WordTable> ReadDataVocabList(const std::string& fileName, double chaptStart,
+                                          double chaptEnd,
+                                          const std::function<void()>& startReading,
+                                          const std::function<void(int, int)>& progress) {
     return ReadDataFile(fileName,
                         "The vocabulary file specified in your preferences is missing. Please "
                         "choose another, or reinstall that file. ",

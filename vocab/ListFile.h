@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DataFile.h"
 #include "vocab/WordTable.h"
 
 #include <functional>
@@ -12,9 +13,10 @@
 WordTable ReadVocabList(const std::string& path, double chaptStart, double chaptEnd,
                         const std::function<void(int, int)>& progress = {});
 
-// As ReadVocabList on the list fileName of the Data folder, for the drill and its chapter check:
-// a missing file ends the program after its message, before startReading (when given) is
-// called; so does a file that cannot be read to its end, after.
-WordTable ReadVocabListOrEnd(const std::string& fileName, double chaptStart, double chaptEnd,
-                             const std::function<void()>& startReading = {},
-                             const std::function<void(int, int)>& progress = {});
+// As ReadVocabList on the list fileName of the Data folder, for the drill and its chapter check,
+// with the messages for a missing file and for one that cannot be read to its end. startReading
+// (when given) is called once the file is found, before it is read.
+DataFileRead<WordTable> ReadDataVocabList(const std::string& fileName, double chaptStart,
+                                          double chaptEnd,
+                                          const std::function<void()>& startReading = {},
+                                          const std::function<void(int, int)>& progress = {});

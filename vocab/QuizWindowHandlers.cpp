@@ -5,6 +5,7 @@
 #include "vocab/Markers.h"
 #include "vocab/QuizWindow.h"
 #include "widgets/BetaCodeWin.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+#include "app/DataFileOrEnd.h"
 #include "app/MyApp.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
@@ -9,6 +10,7 @@
 #include "vocab/SaveWin.h"
 #include "vocab/ScoreFile.h"
 #include "widgets/BetaCodeWin.h"
+#include "widgets/DisplayFontText.h"
 #include "widgets/ProgDialog.h"
 
 #include <QComboBox>
@@ -98,13 +100,13 @@ void QuizWindow::Form_Load() {
 int QuizWindow::LoadVocabFile() {
     const VocabSettings& s = drill_.Settings;
     ProgDialog* progress = nullptr;
-    drill_.Table = ReadVocabListOrEnd(
+    drill_.Table = DataFileOrEnd(ReadDataVocabList(
         s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
         [&progress] { progress = &showProgress("Opening File", 0); },
         [&progress](int i, int count) {
             progress->SetMax(count);
             progress->SetValue(i);
-        });
+        }));
     progress->SetValue(0);
     progress->hide();
     LoadUserScores();

@@ -2,7 +2,7 @@
 
 #include "greek/BetaCode.h"
 #include "greek/GreekStuff.h"
-#include "platform/Text.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -2,18 +2,29 @@
 
 #include "SourceError.h"
 #include "data/common/BetaWord.h"
+#include "greek/Tables.h"
 
-#include <cctype>
+#include <string_view>
 
 namespace {
 
-// Beta swaps xi and chi against the data font; every other letter keeps its character.
-char DataLetter(char beta) {
-    if (beta == 'x')
-        return 'c';
-    if (beta == 'c')
-        return 'x';
-    return beta;
+// The data-file code that stands for exactly this Beta text, found in the table that
+// DataFontToBeta reads the other way, so that the two cannot disagree; sigma is the one within a
+// word. 0 when no code stands for it.
+char FindDataCode(std::string_view beta) {
+    for (const DataFontCode& entry : DataFontCodes) {
+        if (beta == entry.beta && entry.code != DataFontFinalSigma)
+            return static_cast<char>(entry.code);
+    }
+    return 0;
+}
+
+// As FindDataCode, for Beta text that the checks before it have let through.
+char DataCode(std::string_view beta, const std::string& word) {
+    if (const char code = FindDataCode(beta))
+        return code;
+    throw SourceError("the data-file font has no code for \"" + std::string(beta) + "\" in \"" +
+                      word + "\"");
 }
 
 std::string Quoted(char c) {
@@ -28,33 +39,22 @@ LetterMarks ReadMarks(const std::string& beta, std::size_t& i) {
     return m;
 }
 
-char BreathingWithAccent(char breathing, char accent) {
-    const bool smooth = breathing == ')';
-    switch (accent) {
-    case '/':
-        return smooth ? '[' : '{';
-    case '=':
-        return smooth ? '\\' : '|';
-    default:
-        return smooth ? ']' : '}';
-    }
-}
-
+// A breathing, an accent or a diaeresis, or an accent with either, is one code; an iota
+// subscript one more.
 void AppendSmallLetterMarks(const LetterMarks& m, const std::string& beta, std::string& out) {
     if (m.breathing && m.diaeresis)
         throw SourceError("a breathing and a diaeresis on one letter in \"" + beta + "\"");
-    if (m.breathing && m.accent)
-        out += BreathingWithAccent(m.breathing, m.accent);
-    else if (m.breathing)
-        out += m.breathing == ')' ? 'j' : 'J';
-    else if (m.accent && m.diaeresis)
-        out += static_cast<char>(m.accent == '/' ? '?' : m.accent == '=' ? 192 : 214);
-    else if (m.accent)
-        out += m.accent == '/' ? 'v' : m.accent == '=' ? '\'' : ';';
-    else if (m.diaeresis)
-        out += '>';
+    std::string marks;
+    if (m.breathing)
+        marks += m.breathing;
+    if (m.accent)
+        marks += m.accent;
+    if (m.diaeresis)
+        marks += '+';
+    if (!marks.empty())
+        out += DataCode(marks, beta);
     if (m.iotaSubscript)
-        out += '/';
+        out += DataCode("|", beta);
 }
 
 char CapitalMarks(const LetterMarks& m, const std::string& beta) {
@@ -62,42 +62,17 @@ char CapitalMarks(const LetterMarks& m, const std::string& beta) {
         throw SourceError(
             "a capital's marks must be a breathing, with or without an accent, in \"" + beta +
             "\"");
-    const bool smooth = m.breathing == ')';
-    switch (m.accent) {
-    case 0:
-        return static_cast<char>(smooth ? 198 : 239);
-    case '/':
-        return static_cast<char>(smooth ? 210 : 211);
-    case '=':
-        return static_cast<char>(smooth ? 199 : 200);
-    default:
-        return static_cast<char>(smooth ? 212 : 213);
-    }
+    std::string marks{'*', m.breathing};
+    if (m.accent)
+        marks += m.accent;
+    return DataCode(marks, beta);
 }
 
 char OtherCharacter(char c, const std::string& beta) {
-    switch (c) {
-    case ' ':
-    case ',':
-    case '.':
-    case ':':
-        return c;
-    case '[':
-        return '(';
-    case ']':
-        return ')';
-    case '?':
-        return static_cast<char>(201);
-    case '\'':
-        return static_cast<char>(190);
-    case '"':
-        return static_cast<char>(174);
-    default:
-        if (c >= '0' && c <= '9')
-            return c;
-        throw SourceError("the character " + Quoted(c) + " in \"" + beta +
-                          "\" has no place in the data-file font");
-    }
+    if (const char code = FindDataCode(std::string_view(&c, 1)))
+        return code;
+    throw SourceError("the character " + Quoted(c) + " in \"" + beta +
+                      "\" has no place in the data-file font");
 }
 
 } // namespace
@@ -114,13 +89,14 @@ std::string BetaToDataFont(const std::string& beta) {
                 throw SourceError("a capital sign without its letter in \"" + beta + "\"");
             if (m.any())
                 out += CapitalMarks(m, beta);
-            out += static_cast<char>(std::toupper(static_cast<unsigned char>(DataLetter(beta[i]))));
+            out += DataCode(std::string{'*', beta[i]}, beta);
             ++i;
             AppendSmallLetterMarks(ReadMarks(beta, i), beta, out);
         } else if (IsBetaLetter(c)) {
             ++i;
             const bool wordEnds = i >= beta.size() || !(IsBetaLetter(beta[i]) || beta[i] == '*');
-            out += c == 's' && wordEnds ? '"' : DataLetter(c);
+            out += c == 's' && wordEnds ? static_cast<char>(DataFontFinalSigma)
+                                        : DataCode(std::string_view(&c, 1), beta);
             AppendSmallLetterMarks(ReadMarks(beta, i), beta, out);
         } else if (IsBetaMark(c)) {
             throw SourceError("a mark without its letter in \"" + beta + "\"");

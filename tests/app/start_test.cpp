@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 using ::testing::AllOf;
 using ::testing::HasSubstr;
@@ -24,6 +25,29 @@ TEST_F(StartTest, WithoutDataOnlyTheDataMessageAppearsAndTheProgramEnds) {
 
     MakeFolder(path("Users"));
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0), HasSubstr(messageLine(NoData, MsgIcon::Stop)));
+}
+
+// Unrecorded, the first message of all is shown in the program's message box: the start
+// routine puts it in place before anything else.
+TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
+    const std::function<void()> okWhenShown = [&okWhenShown] {
+        QTimer::singleShot(5, qApp, [&okWhenShown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return okWhenShown();
+            std::cerr << "box: " << box->windowTitle().toStdString() << "|"
+                      << box->text().toStdString() << std::endl;
+            box->button(QMessageBox::Ok)->click();
+        });
+    };
+    EXPECT_EXIT(
+        {
+            SetMessageSink(nullptr);
+            SetMessageShower(nullptr);
+            okWhenShown();
+            Main();
+        },
+        testing::ExitedWithCode(0), HasSubstr("box: Lexivo|" + NoData));
 }
 
 TEST_F(StartTest, UsersThatCannotBeMadeEndsTheProgram) {

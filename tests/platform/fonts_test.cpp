@@ -1,6 +1,6 @@
 // The fonts of the Data folder join the installed fonts; the built Ortholex shows every Greek
 // character of the display-font table, and shows it so that a student can read it at list size.
-#include "platform/DisplayFont.h"
+#include "greek/DisplayFont.h"
 #include "platform/Fonts.h"
 
 #include <QFont>

@@ -4,8 +4,8 @@
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
 #include "platform/Random.h"
-#include "platform/Text.h"
 #include "support/ProgramTest.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QLabel>
 #include <QLineEdit>

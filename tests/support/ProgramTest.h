@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Main.h"
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
 #include "app/SplashWin.h"
@@ -8,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "start/Main.h"
 #include "support/Messages.h"
 #include "support/TempFolder.h"
 

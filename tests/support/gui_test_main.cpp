@@ -1,4 +1,7 @@
-// Entry point of the window tests: one offscreen QApplication for the whole run.
+// Entry point of the window tests: one offscreen QApplication for the whole run, with the
+// program's message box for the messages that a test does not record.
+#include "platform/MessageBoxWindow.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,5 +10,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     QApplication app(argc, argv);
+    SetMessageShower(ShowMessageBox);
     return RUN_ALL_TESTS();
 }

@@ -3,9 +3,9 @@
 #include "app/PrefsFile.h"
 #include "greek/GreekStuff.h"
 #include "platform/Random.h"
-#include "platform/Text.h"
 #include "support/ProgramTest.h"
 #include "vocab/ListText.h"
+#include "widgets/DisplayFontText.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -224,6 +224,32 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
               ErrNo::Overflow);
 }
 
+// A list of the Data folder that is missing or damaged is reported with its message; the
+// windows show it and end the program.
+TEST_F(ListFileTest, AListOfTheDataFolderIsReportedAsFoundReadOrNot) {
+    DataFolder = folder.path();
+    int started = 0;
+    const auto read = [&](const std::string& name) {
+        return ReadDataVocabList(name, 1, 9, [&] { ++started; });
+    };
+    const DataFileRead<WordTable> missing = read("none.lxv");
+    EXPECT_EQ(std::make_tuple(missing.contents.has_value(), missing.message, started),
+              std::make_tuple(false,
+                              "The vocabulary file specified in your preferences is missing. "
+                              "Please choose another, or reinstall that file. ",
+                              0));
+    folder.write("d.lxv", "40000\r\n");
+    const DataFileRead<WordTable> damaged = read("d.lxv");
+    EXPECT_EQ(std::make_tuple(damaged.contents.has_value(), damaged.message, started),
+              std::make_tuple(false, "File error loading vocabulary.", 1));
+    folder.write("l.lxv", ListText({{1, "lu/w", {{"I loose"}}}}));
+    const DataFileRead<WordTable> list = read("l.lxv");
+    ASSERT_TRUE(list.contents.has_value());
+    EXPECT_EQ(list.contents->DrillWords, std::vector<int>{0});
+    EXPECT_EQ(started, 2);
+    DataFolder = "";
+}
+
 TEST_F(JudgingTest, AnswersAreComparedAsTheirDirectionNormalisesThem) {
     struct Case {
         std::string typed, marker, target;

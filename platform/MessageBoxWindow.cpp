@@ -1,4 +1,4 @@
-#include "platform/MessageBox.h"
+#include "platform/MessageBoxWindow.h"
 
 #include "platform/Text.h"
 #include "platform/TopWindow.h"
@@ -6,24 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-namespace {
-
-MessageSink& sink() {
-    static MessageSink theSink;
-    return theSink;
-}
-
-} // namespace
-
-void SetMessageSink(MessageSink newSink) {
-    sink() = std::move(newSink);
-}
-
-void ShowMessage(const std::string& text, MsgIcon icon) {
-    if (sink()) {
-        sink()(text, icon);
-        return;
-    }
+void ShowMessageBox(const std::string& text, MsgIcon icon) {
     // A box without an owner could fall behind the program's windows, and it would count as a
     // window of its own whose closing may end the program. Should the owner go while the box
     // waits, it takes the box with it.

@@ -1,4 +1,4 @@
-#include "platform/DisplayFont.h"
+#include "greek/DisplayFont.h"
 
 #include <algorithm>
 #include <array>
@@ -202,4 +202,22 @@ int UnicodeToDisplayCode(char32_t ch) {
     if (it == Back.end() || it->shown != ch)
         return -1;
     return it->code;
+}
+
+std::u32string DisplayFontToUnicode(std::string_view text) {
+    std::u32string shown;
+    shown.reserve(text.size());
+    for (char c : text)
+        shown += DisplayCodeToUnicode(static_cast<unsigned char>(c));
+    return shown;
+}
+
+std::string DisplayFontFromUnicode(std::u32string_view text) {
+    std::string codes;
+    codes.reserve(text.size());
+    for (char32_t c : text) {
+        const int code = UnicodeToDisplayCode(c);
+        codes += code < 0 ? '?' : static_cast<char>(code);
+    }
+    return codes;
 }

@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "start/Main.h"
 
 #include <QApplication>
 

@@ -1,9 +1,10 @@
-#include "app/Main.h"
+#include "start/Main.h"
 
 #include "app/MyApp.h"
 #include "app/PickUserWin.h"
 #include "app/SplashWin.h"
 #include "mainwin/WelcomeWin.h"
+#include "platform/MessageBoxWindow.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ bool anyWindowShown() {
 } // namespace
 
 bool Main() {
+    SetMessageShower(ShowMessageBox);
     // The program ends only by its own ways of ending, never because Qt saw the last window
     // that counts close (the drill windows do not count, and neither does a box).
     QApplication::setQuitOnLastWindowClosed(false);
