@@ -1,4 +1,6 @@
 // Entry point of the window tests: one offscreen QApplication for the whole run.
+#include "support/ModalWindows.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,5 +9,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     QApplication app(argc, argv);
+    WatchModalWindows();
     return RUN_ALL_TESTS();
 }
