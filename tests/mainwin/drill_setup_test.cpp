@@ -1,15 +1,17 @@
 // Beginning a verb or noun drill from the main window: what is said when the choices cannot
 // make one, and the data files whose loss ends the program.
+#include "platform/Folders.h"
 #include "support/DrillFixture.h"
 #include "widgets/ProgDialog.h"
 
 #include <QAction>
+#include <algorithm>
 
 namespace {
 
 // Choices that make no drill are told and nothing is saved; the verb window offers the buttons
-// of the choices made alone.
-TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
+// of the choices made alone. Choices that make one are saved, the general ones with them.
+TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndTheOthersSaved) {
     const char* const noTense = "You need to choose at least one tense, one mood, and one voice. ";
     const char* const noVerb = "You need to choose at least one verb from the list (select verbs "
                                "by clicking the check-boxes).";
@@ -23,10 +25,11 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
     struct Case {
         const char* name;
         int tab;
-        std::vector<int> rows;          // the words checked
-        std::vector<const char*> boxes; // ticked, or unticked after a '-'
-        const char* message;
-        const char* enabled = nullptr; // the verb window's buttons but for person and number
+        std::vector<int> rows;               // the words checked
+        std::vector<const char*> boxes;      // ticked, or unticked after a '-'
+        const char* message;                 // null: the drill starts
+        const char* enabled = nullptr;       // the verb window's buttons but for person and number
+        std::vector<std::string> saved = {}; // the user's files, by name
     };
     const Case cases[] = {
         {"no tense", 1, {0}, {"-PresBut"}, noTense},
@@ -35,6 +38,8 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
         {"more", 1, {}, {"ImperBut", "DualBut", "PassBut", "FutPerfBut"}, noVerb, more},
         {"fewer", 1, {}, {"-InfBut", "-PresBut", "SecondPluperfBut", "MidBut"}, noVerb, fewer},
         {"a tense the verb lacks", 1, {0}, {"-PresBut", "-InfBut", "FutPerfBut"}, noForms},
+        {"a verb drill", 1, {0}, {}, nullptr, nullptr, {"Prefs.lxp", "VerbPrefs.lxp"}},
+        {"a noun drill", 2, {0}, {}, nullptr, nullptr, {"NounPrefs.lxp", "Prefs.lxp"}},
         {"no word", 2, {}, {}, noWord},
         {"a word without forms", 2, {2}, {}, noForms},
     };
@@ -42,18 +47,27 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         messages.clear();
+        for (const char* file : {"Prefs.lxp", "VerbPrefs.lxp", "NounPrefs.lxp"})
+            std::filesystem::remove(path(std::string("Users/Maria/") + file));
         click(main, "VerbDefaultButton");
         checkItems(c.tab == 1 ? "VerbListBox" : "NounListBox", c.rows);
         for (const char* box : c.boxes)
             checkBox(box[0] == '-' ? box + 1 : box, box[0] != '-');
         begin(c.tab, "5");
-        EXPECT_EQ(messages, (std::vector<Message>{{c.message, MsgIcon::Exclamation}}));
         ASSERT_NE(drill, nullptr);
-        EXPECT_FALSE(drill->isVisible());
-        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(drill->isVisible(), !c.message);
+        EXPECT_EQ(main->isVisible(), bool(c.message));
         EXPECT_FALSE(ProgDialog::IsLoaded());
-        for (const char* file : {"Prefs.lxp", "VerbPrefs.lxp", "NounPrefs.lxp"})
-            EXPECT_FALSE(std::filesystem::exists(path(std::string("Users/Maria/") + file)));
+        std::vector<std::string> saved = FileNames(path("Users/Maria"));
+        std::ranges::sort(saved);
+        EXPECT_EQ(saved, c.saved);
+        if (!c.message) {
+            EXPECT_TRUE(messages.empty());
+            click(drill, "EndQuizButton");
+            settle();
+            continue;
+        }
+        EXPECT_EQ(messages, (std::vector<Message>{{c.message, MsgIcon::Exclamation}}));
         if (!c.enabled)
             continue;
         std::string enabled;
@@ -72,7 +86,7 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
     // The menu begins the drill as the button does.
     messages.clear();
     child<QAction>(main, "mnuDrillsNoun")->trigger();
-    EXPECT_EQ(messages.back().text, noForms);
+    EXPECT_EQ(messages, (std::vector<Message>{{noForms, MsgIcon::Exclamation}}));
 }
 
 TEST_F(DrillTest, AMissingOrDamagedDrillFileEndsTheProgram) {

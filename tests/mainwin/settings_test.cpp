@@ -1,9 +1,9 @@
 // The settings handlers: number fields with their key filter and spinners, the chapter range,
 // the sliders and the default settings.
 #include "MainWinFixture.h"
+#include "platform/Folders.h"
 #include "widgets/DigitKeys.h"
 #include "widgets/SpinArrows.h"
-#include "platform/Folders.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,7 +23,8 @@ void click(SpinArrows* arrows, Qt::ArrowType arrow) {
 
 // Numbers typed key by key into a field ("EndField=12"), pasted into it ("EndField:12"), or
 // stepped by a click on its arrows ("EndArrows=+"), starting from the defaults; then the texts
-// of HowManyField, StartField and EndField and the numbers stored.
+// of HowManyField, StartField and EndField and the numbers stored. A blank parts the steps where
+// a control's name follows it; other blanks are typed.
 struct FieldCase {
     const char* steps;
     const char* shown;
@@ -33,7 +34,8 @@ class NumberFieldTest : public MainWinTest, public testing::WithParamInterface<F
 
 TEST_P(NumberFieldTest, TakeDigitsAndKeepTheFirstChapterUpToTheLast) {
     start();
-    for (const QString& step : QString::fromLatin1(GetParam().steps).split(' ')) {
+    const QRegularExpression nextStep(" (?=[A-Z])");
+    for (const QString& step : QString::fromLatin1(GetParam().steps).split(nextStep)) {
         const QByteArray control = step.section(QRegularExpression("[=:]"), 0, 0).toLatin1();
         const QByteArray keys = step.section(QRegularExpression("[=:]"), 1).toLatin1();
         if (auto* arrows = window->findChild<SpinArrows*>(control))
@@ -56,7 +58,7 @@ TEST_P(NumberFieldTest, TakeDigitsAndKeepTheFirstChapterUpToTheLast) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, NumberFieldTest,
     testing::Values(
-        FieldCase{"HowManyField=7x5-", "75| 1| 3 75 1 3"},
+        FieldCase{"HowManyField=7x 5- EndField=1 2", "75| 1| 12 75 1 12"},
         FieldCase{"HowManyField=", "| 1| 3 0 1 3"},
         // Beyond 16 bits a number stays in the field and is stored as the limit.
         FieldCase{"HowManyField=99999999999", "99999999999| 1| 3 32767 1 3"},

@@ -9,6 +9,7 @@
 #include "platform/Random.h"
 #include "start/Main.h"
 #include "support/Messages.h"
+#include "support/ModalWindows.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
@@ -32,21 +33,6 @@ template <typename T> T* child(QWidget* window, const char* name) {
 
 inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-}
-
-// Runs action on the modal window of that name once it is up (polled, as modal windows are
-// shown from inside an event loop that the test does not control).
-inline void whenModal(const QString& objectName, std::function<void(QWidget*)> action,
-                      int triesLeft = 500) {
-    QTimer::singleShot(5, qApp, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == objectName)
-            action(modal);
-        else if (triesLeft > 0)
-            whenModal(objectName, action, triesLeft - 1);
-        else
-            ADD_FAILURE() << "no modal window " << objectName.toStdString();
-    });
 }
 
 // Clicks, or double-clicks as the platform delivers it (press, release, double-click press,

@@ -1,6 +1,7 @@
 // Entry point of the window tests: one offscreen QApplication for the whole run, with the
 // program's message box for the messages that a test does not record.
 #include "platform/MessageBoxWindow.h"
+#include "support/ModalWindows.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     QApplication app(argc, argv);
     SetMessageShower(ShowMessageBox);
+    WatchModalWindows();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,104 @@
+#include "support/ModalWindows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Expected {
+    QString name;
+    std::function<void(QWidget*)> action;
+    std::source_location where;
+};
+
+std::vector<Expected>& expected() {
+    static std::vector<Expected> windows;
+    return windows;
+}
+
+// The modal windows whose actions are running (one inside another when an action opens the
+// next): answered already, though still up.
+std::vector<QPointer<QWidget>>& answering() {
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+// The splash window closes itself when its time is up.
+bool closesByItself(const QWidget* window) {
+    return window->objectName() == QLatin1String("SplashWin");
+}
+
+// The window's name, caption and the texts it shows.
+std::string describe(const QWidget* window) {
+    QString text = window->objectName().isEmpty()
+                       ? QString::fromLatin1(window->metaObject()->className())
+                       : window->objectName();
+    text += QStringLiteral(" \"") + window->windowTitle() + '"';
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisibleTo(window) && !label->text().isEmpty())
+            text += QStringLiteral(" \"") + label->text() + '"';
+    return text.toStdString();
+}
+
+// Reports a window that nobody will answer and ends the test's process with a failure: left up,
+// it would wait for ever, and closed, it would carry the program on down a path the test does
+// not know (the close box of some windows ends the program as a success).
+[[noreturn]] void failAt(const QWidget* window) {
+    std::string report = "A modal window came up that the test did not expect: " + describe(window);
+    for (const Expected& e : expected())
+        report += "\n  (the test waits for " + e.name.toStdString() + ", at " +
+                  e.where.file_name() + ":" + std::to_string(e.where.line()) + ")";
+    ADD_FAILURE() << report;
+    std::fprintf(stderr, "%s\n", report.c_str()); // for a death test, which reads stderr
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void look() {
+    // The next look is due before the action runs, so that it happens inside any modal window
+    // that the action opens.
+    QTimer::singleShot(10, qApp, &look);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || closesByItself(modal) ||
+        std::count(answering().begin(), answering().end(), modal) > 0)
+        return;
+    const auto found = std::ranges::find(expected(), modal->objectName(), &Expected::name);
+    if (found == expected().end())
+        failAt(modal);
+    const Expected answer = std::move(*found);
+    expected().erase(found);
+    answering().emplace_back(modal);
+    answer.action(modal);
+    answering().pop_back();
+}
+
+class ExpectedWindowsCome : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { expected().clear(); }
+    void OnTestEnd(const testing::TestInfo&) override {
+        for (const Expected& e : expected())
+            ADD_FAILURE_AT(e.where.file_name(), int(e.where.line()))
+                << "The modal window " << e.name.toStdString() << " never came.";
+        expected().clear();
+    }
+};
+
+} // namespace
+
+void whenModal(const QString& objectName, std::function<void(QWidget*)> action,
+               std::source_location where) {
+    expected().push_back({objectName, std::move(action), where});
+}
+
+void WatchModalWindows() {
+    testing::UnitTest::GetInstance()->listeners().Append(new ExpectedWindowsCome);
+    look();
+}
