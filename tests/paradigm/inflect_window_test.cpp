@@ -4,6 +4,7 @@
 #include "paradigm/DrillSettings.h"
 #include "platform/DefaultButton.h"
 #include "support/DrillFixture.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QCheckBox>
 #include <QSlider>
@@ -119,6 +120,13 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    // The chart closed by its close box leaves the button offering it again.
+    auto* beta = child<QPushButton>(drill, "BetaButton");
+    click(drill, "BetaButton");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    EXPECT_EQ(beta->text(), "Hide Beta-Code Template");
+    BetaCodeWin::Loaded()->close();
+    EXPECT_EQ(beta->text(), "Show Beta-Code Template");
     click(drill, "BetaButton");
     field("UserField")->setFocus();
     // Every keystroke shows the Greek of the whole text.
