@@ -141,21 +141,11 @@ MeaningPair MeaningLookup::Find(const std::string& answer, const std::string& ma
 }
 
 void PenalizeMeaningRing(WordTable& table, MeaningPair pair, double chaptStart, double chaptEnd) {
-    auto chapter = [&table](int word) { return table.Records[std::size_t(word)].Chapter; };
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        const MeaningPair prev = table.PrevPair(pair);
-        if (prev.word == NoLink || chapter(prev.word) < chaptStart)
-            break;
-        pair = prev;
-    }
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        if (chapter(pair.word) <= chaptEnd)
-            table.Records[std::size_t(pair.word)].Score -= 2;
-        const MeaningPair next = table.NextPair(pair);
-        if (next.word == NoLink || chapter(next.word) > chaptEnd)
-            break;
-        pair = next;
-    }
+    table.WalkPairsWithin(pair, chaptStart, chaptEnd, [&table, chaptEnd](MeaningPair p) {
+        WordRecord& record = table.Records[std::size_t(p.word)];
+        if (record.Chapter <= chaptEnd)
+            record.Score -= 2;
+    });
 }
 
 void PenalizeLookalikes(WordTable& table, int word, double chaptEnd) {
