@@ -1,6 +1,7 @@
 #include "paradigm/ParadigmDrill.h"
 
 #include "greek/GreekStuff.h"
+#include "greek/Nearest.h"
 #include "paradigm/DrillSettings.h"
 #include "paradigm/ParseMode.h"
 #include "platform/Numbers.h"
@@ -75,19 +76,13 @@ void ParadigmDrill::WrongTry() {
 
 ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCode) {
     const auto length = std::size_t(settings_.parseCodeLength);
-    int best = 100;
-    std::size_t nearest = answers_.front();
-    for (std::size_t i : answers_) {
+    const int nearest = NearestByTypos(answers_.size(), [&](std::size_t k) {
         // A parsing equal to the parse goes before all others: the count takes two neighbouring
         // digits swapped for no error, so another parsing can be as near as the parse's own.
-        const std::string parsing = CoolList[i].code.substr(0, length);
-        const int typos = parsing == parseCode ? -1 : CountTypos(parsing, parseCode, false, false);
-        if (typos < best) {
-            best = typos;
-            nearest = i;
-        }
-    }
-    current_ = int(nearest);
+        const std::string parsing = CoolList[answers_[k]].code.substr(0, length);
+        return parsing == parseCode ? -1 : int(CountTypos(parsing, parseCode, false, false));
+    });
+    current_ = int(nearest >= 0 ? answers_[std::size_t(nearest)] : answers_.front());
     const std::vector<std::string> parts = DifferingParts(settings_, parseCode, Current().code);
     if (parts.empty()) {
         RightAnswer();

@@ -1,6 +1,7 @@
 #include "vocab/Judging.h"
 
 #include "greek/GreekStuff.h"
+#include "greek/Nearest.h"
 #include "vocab/Markers.h"
 #include "vocab/VocabDrill.h"
 
@@ -80,18 +81,12 @@ void judgeSlots(VocabDrill& drill, const std::vector<Candidate>& candidates, Rea
         if (!slot.Visible || slot.Fill != SlotFill::Wrong)
             continue;
         const SlotAnswer answer = read(slot);
-        int nearest = -1;
-        int best = 100;
-        for (std::size_t k = 0; k < candidates.size(); ++k) {
+        const int nearest = NearestByTypos(candidates.size(), [&](std::size_t k) {
             if (used[k])
-                continue;
-            const int distance = CountTypos(answer.distance, candidates[k].distance, false, false) +
-                                 (answer.marker != candidates[k].marker);
-            if (distance < best) {
-                best = distance;
-                nearest = int(k);
-            }
-        }
+                return NotACandidate;
+            return CountTypos(answer.distance, candidates[k].distance, false, false) +
+                   int(answer.marker != candidates[k].marker);
+        });
         if (nearest >= 0) {
             used[std::size_t(nearest)] = true;
             slot.Answer = candidates[std::size_t(nearest)].shown;
