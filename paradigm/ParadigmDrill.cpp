@@ -43,12 +43,8 @@ void ParadigmDrill::DrawItem() {
     const int x = int(100 * Rnd()) + 1;
     parseMode_ = x > PercentActive;
     const std::size_t n = CoolList.size();
-    std::size_t best = draw(n);
-    for (int i = 0; i < 5; ++i) {
-        const std::size_t j = draw(n);
-        if (CoolList[j].weight < CoolList[best].weight)
-            best = j;
-    }
+    const std::size_t best = LightestOfDraws(
+        6, [n] { return draw(n); }, [this](std::size_t j) { return CoolList[j].weight; });
     current_ = int(best);
     answers_.assign(1, best);
     const std::string& code = CoolList[best].code;

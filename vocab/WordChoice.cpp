@@ -33,14 +33,14 @@ int ChooseNextWord(const WordTable& table, int review, int reinforcement) {
     auto draw = [&] { return words[std::size_t(roll(n) - 1)]; };
     auto score = [&](int word) { return table.Records[std::size_t(word)].Score; };
 
-    int winner = NoLink;
-    for (int c = 0; c < candidates; ++c) {
-        int candidate = draw();
-        if (!reviewChoice)
-            for (int tries = 1; tries < 25 && score(candidate) > threshold; ++tries)
-                candidate = draw();
-        if (winner == NoLink || score(candidate) < score(winner))
-            winner = candidate;
-    }
-    return winner;
+    return LightestOfDraws(
+        candidates,
+        [&] {
+            int candidate = draw();
+            if (!reviewChoice)
+                for (int tries = 1; tries < 25 && score(candidate) > threshold; ++tries)
+                    candidate = draw();
+            return candidate;
+        },
+        score);
 }
