@@ -24,33 +24,12 @@ const char* const noFormsMessage =
 // Form codes hold two digits for the verb or word: an item from the 100th on matches no form.
 constexpr int highestItemNumber = 99;
 
-// The progress window while a paradigm file is scanned.
-class ScanDialog : public ScanProgress {
-public:
-    explicit ScanDialog(const char* caption) : caption_(caption) {}
-    void Begin(int maximum) override {
-        ProgDialog& dialog = ProgDialog::Get();
-        dialog.ShowNow();
-        dialog.SetCaption(caption_);
-        dialog.SetValue(0);
-        dialog.SetMax(maximum);
-    }
-    void Step(int value) override { ProgDialog::Get().SetValue(value); }
-    void End() override {
-        ProgDialog::Get().SetValue(0);
-        ProgDialog::Unload();
-    }
-
-private:
-    const char* caption_;
-};
-
 // Scans the drill's paradigm file; a missing or unreadable file ends the program after its
 // message.
 CandidateList collectForms(const DrillSettings& drill, const FormChoices& choices) {
     return ReadDataFile(drill.formFile, drill.formMissingMessage, drill.formReadErrorMessage,
                         [&](const std::string& path) {
-                            ScanDialog progress(drill.scanCaption);
+                            ProgressWindow progress(drill.scanCaption);
                             return CollectValidForms(path, drill, choices, progress);
                         });
 }

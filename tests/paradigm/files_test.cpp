@@ -30,7 +30,7 @@ TEST(FormFiles, DataLinesFormsAndPartners) {
     EXPECT_TRUE(index.Partners("01111").empty());
 }
 
-struct Recorder : ScanProgress {
+struct Recorder : Progress {
     void Begin(int maximum) override { log += "max" + std::to_string(maximum); }
     void Step(int value) override { log += " " + std::to_string(value); }
     void End() override { log += " end"; }
