@@ -3,6 +3,7 @@
 #include "greek/GreekStuff.h"
 #include "greek/Nearest.h"
 #include "paradigm/DrillSettings.h"
+#include "paradigm/ParadigmRules.h"
 #include "paradigm/ParseMode.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -44,7 +45,8 @@ void ParadigmDrill::DrawItem() {
     parseMode_ = x > PercentActive;
     const std::size_t n = CoolList.size();
     const std::size_t best = LightestOfDraws(
-        6, [n] { return draw(n); }, [this](std::size_t j) { return CoolList[j].weight; });
+        CandidateDraws, [n] { return draw(n); },
+        [this](std::size_t j) { return CoolList[j].weight; });
     current_ = int(best);
     answers_.assign(1, best);
     const std::string& code = CoolList[best].code;
@@ -62,12 +64,12 @@ std::string ParadigmDrill::CurrentForm() const {
 }
 
 void ParadigmDrill::RightAnswer() {
-    CoolList.SetFormWeight(CurrentPosition(), Current().weight + 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight + RightAnswerWeight);
     ++correct_;
 }
 
 void ParadigmDrill::WrongTry() {
-    CoolList.SetFormWeight(CurrentPosition(), Current().weight - 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight - WrongTryWeight);
 }
 
 ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCode) {

@@ -4,14 +4,12 @@
 #include "greek/Nearest.h"
 #include "vocab/Markers.h"
 #include "vocab/VocabDrill.h"
+#include "vocab/VocabRules.h"
 
 #include <algorithm>
 #include <string_view>
 
 namespace {
-
-// A look-alike's second form is this many typing errors or fewer away, before scaling.
-constexpr int LookalikeErrors = 2;
 
 void dropPrefix(std::string& text, std::string_view prefix) {
     if (text.compare(0, prefix.size(), prefix) == 0)
@@ -139,7 +137,7 @@ void PenalizeMeaningRing(WordTable& table, MeaningPair pair, double chaptStart, 
     table.WalkPairsWithin(pair, chaptStart, chaptEnd, [&table, chaptEnd](MeaningPair p) {
         WordRecord& record = table.Records[std::size_t(p.word)];
         if (record.Chapter <= chaptEnd)
-            record.Score -= 2;
+            record.Score -= SharedMeaningCost;
     });
 }
 
@@ -154,7 +152,7 @@ void PenalizeLookalikes(WordTable& table, int word, double chaptEnd) {
         WordRecord& record = table.Records[std::size_t(k)];
         if (record.Chapter <= chaptEnd && !ownWord[std::size_t(k)] &&
             CountTyposBelow(form, record.SecondForm, true, true, LookalikeErrors + 1) == 0)
-            record.Score -= 1;
+            record.Score -= LookalikeCost;
     }
 }
 
@@ -169,7 +167,7 @@ void PenalizeGreek(WordTable& table, int myItem, int damage, double chaptEnd) {
 void PenalizeTypedGreek(WordTable& table, const std::string& text) {
     for (WordRecord& record : table.Records) {
         if (record.Headword == text)
-            record.Score -= 4;
+            record.Score -= TypedGreekCost;
     }
 }
 
@@ -193,7 +191,8 @@ void JudgeEnglishAnswers(VocabDrill& drill) {
             const std::string answer = NormalizeEnglish(slot.Answer);
             return SlotAnswer{answer, answer, CaseTextToCode(slot.Case)};
         },
-        [&word](int) { word.Score += 3; }, [&word] { word.Score -= 4; },
+        [&word](int) { word.Score += RightMeaningGain; },
+        [&word] { word.Score -= WrongMeaningCost; },
         [&](const SlotAnswer& answer, int) {
             const MeaningPair same = drill.Lookup.Find(answer.match, answer.marker);
             if (same.word != NoLink)
@@ -221,10 +220,10 @@ void JudgeGreekAnswers(VocabDrill& drill) {
             const std::string typed = JudgedBeta(slot.Answer);
             return SlotAnswer{FilterBeta(typed, accents), typed, CaseTextToCode(slot.Case)};
         },
-        [&](int k) { table.Records[std::size_t(wordOf(k))].Score += 5; }, [] {},
+        [&](int k) { table.Records[std::size_t(wordOf(k))].Score += RightGreekGain; }, [] {},
         [&](const SlotAnswer& answer, int nearest) {
             if (nearest >= 0)
-                PenalizeGreek(table, wordOf(nearest), 4, end);
+                PenalizeGreek(table, wordOf(nearest), WrongGreekCost, end);
             PenalizeTypedGreek(table, answer.distance);
         });
     drill.EnterCaption = "Next";

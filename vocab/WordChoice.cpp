@@ -1,6 +1,7 @@
 #include "vocab/WordChoice.h"
 
 #include "platform/Random.h"
+#include "vocab/VocabRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,9 +27,9 @@ int ChooseNextWord(const WordTable& table, int review, int reinforcement) {
     const int n = int(words.size());
     if (n == 0)
         return NoLink;
-    const int candidates = n / 5 >= 3 ? 5 : 2;
+    const int candidates = n >= ManyWords ? ManyCandidates : FewCandidates;
     const bool reviewChoice = roll(100) <= review;
-    const double threshold = 3.0 * reinforcement;
+    const double threshold = double(PracticeFactor) * reinforcement;
 
     auto draw = [&] { return words[std::size_t(roll(n) - 1)]; };
     auto score = [&](int word) { return table.Records[std::size_t(word)].Score; };
@@ -38,7 +39,7 @@ int ChooseNextWord(const WordTable& table, int review, int reinforcement) {
         [&] {
             int candidate = draw();
             if (!reviewChoice)
-                for (int tries = 1; tries < 25 && score(candidate) > threshold; ++tries)
+                for (int tries = 1; tries < PracticeDraws && score(candidate) > threshold; ++tries)
                     candidate = draw();
             return candidate;
         },
