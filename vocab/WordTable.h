@@ -52,9 +52,7 @@ struct WordTable {
     // WordCount, is a spare empty record that the score file keeps too.
     std::vector<WordRecord> Records;
     int WordCount = 0;
-    // The indices of the records in the drill's chapter range, each with its leading blank,
-    // joined by commas (" 0, 3, 4"), and the same indices as numbers, read once per drill.
-    std::string DrillWordList;
+    // The indices of the records in the drill's chapter range, read once per drill.
     std::vector<int> DrillWords;
     // How the list's text reads as characters, shown and typed alike: decided by the whole file.
     TextEncoding Encoding = TextEncoding::Utf8;

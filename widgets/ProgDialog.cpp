@@ -40,10 +40,6 @@ ProgDialog& ProgDialog::Get() {
     return *instance();
 }
 
-bool ProgDialog::IsLoaded() {
-    return !instance().isNull();
-}
-
 void ProgDialog::Unload() {
     delete instance().data();
 }

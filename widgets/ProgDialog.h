@@ -16,7 +16,6 @@ class ProgDialog : public QDialog {
 public:
     // The shared window. The first use creates it and shows it at once.
     static ProgDialog& Get();
-    static bool IsLoaded();
     // Destroys the shared window; nothing happens when it is not loaded.
     static void Unload();
 

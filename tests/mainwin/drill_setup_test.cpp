@@ -1,7 +1,7 @@
 // Beginning a verb or noun drill from the main window: what is said when the choices cannot
 // make one, and the data files whose loss ends the program.
 #include "support/DrillFixture.h"
-#include "widgets/ProgDialog.h"
+#include "support/ProgressLog.h"
 
 #include <QAction>
 
@@ -51,7 +51,7 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndNothingIsSaved) {
         ASSERT_NE(drill, nullptr);
         EXPECT_FALSE(drill->isVisible());
         EXPECT_TRUE(main->isVisible());
-        EXPECT_FALSE(ProgDialog::IsLoaded());
+        EXPECT_FALSE(ProgressWindowLoaded());
         for (const char* file : {"Prefs.lxp", "VerbPrefs.lxp", "NounPrefs.lxp"})
             EXPECT_FALSE(std::filesystem::exists(path(std::string("Users/Maria/") + file)));
         if (!c.enabled)
