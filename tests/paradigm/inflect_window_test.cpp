@@ -4,7 +4,6 @@
 #include "paradigm/DrillSettings.h"
 #include "platform/DefaultButton.h"
 #include "support/DrillFixture.h"
-#include "widgets/BetaCodeWin.h"
 
 #include <QCheckBox>
 #include <QSlider>
@@ -120,14 +119,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
-    // The chart closed by its close box leaves the button offering it again.
-    auto* beta = child<QPushButton>(drill, "BetaButton");
-    click(drill, "BetaButton");
-    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
-    EXPECT_EQ(beta->text(), "Hide Beta-Code Template");
-    BetaCodeWin::Loaded()->close();
-    EXPECT_EQ(beta->text(), "Show Beta-Code Template");
-    click(drill, "BetaButton");
+    openTheChartTwice(drill);
     field("UserField")->setFocus();
     // Every keystroke shows the Greek of the whole text.
     const std::string typed = "lu/ousa";

@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "support/Messages.h"
 #include "support/TempFolder.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,19 @@ template <typename T> T* child(QWidget* window, const char* name) {
 
 inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Opens the Beta-code chart with the drill window's BetaButton and closes it by its close box,
+// which leaves the button offering the chart again; then opens it once more.
+inline void openTheChartTwice(QWidget* drill) {
+    auto* beta = child<QPushButton>(drill, "BetaButton");
+    click(drill, "BetaButton");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    EXPECT_EQ(beta->text(), "Hide Beta-Code Template");
+    BetaCodeWin::Loaded()->close();
+    EXPECT_EQ(beta->text(), "Show Beta-Code Template");
+    click(drill, "BetaButton");
+    EXPECT_NE(BetaCodeWin::Loaded(), nullptr);
 }
 
 // Runs action on the modal window of that name once it is up (polled, as modal windows are
