@@ -39,7 +39,7 @@ const std::string& verbFile() {
     return path;
 }
 
-struct NoProgress : ScanProgress {
+struct NoProgress : Progress {
     void Begin(int) override {}
     void Step(int) override {}
     void End() override {}

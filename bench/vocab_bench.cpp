@@ -40,7 +40,7 @@ struct Files {
                 out << "-----\r\n";
         }
         out.close();
-        SaveScores(scores, ReadVocabList(list, 1, 40));
+        ScoreWriter(scores).Write(ReadVocabList(list, 1, 40));
     }
 };
 
@@ -88,7 +88,7 @@ void BM_LoadScores(benchmark::State& state) {
     const Files& f = TheFiles();
     WordTable table = ReadVocabList(f.list, 1, 40);
     AgainstBare(
-        state, [&] { benchmark::DoNotOptimize(LoadScores(f.scores, table)); },
+        state, [&] { benchmark::DoNotOptimize(ScoreReader(f.scores).Read(table)); },
         [&] { benchmark::DoNotOptimize(bareRead(f.scores)); });
 }
 
@@ -102,7 +102,7 @@ void BM_SaveScores(benchmark::State& state) {
         lines.assign(std::istreambuf_iterator<char>(in), {});
     }
     AgainstBare(
-        state, [&] { SaveScores(f.scores, table); },
+        state, [&] { ScoreWriter(f.scores).Write(table); },
         [&] {
             std::ofstream out(f.bareCopy, std::ios::binary);
             for (std::size_t start = 0; start < lines.size();) {

@@ -19,7 +19,7 @@ namespace {
 
 // The scan tells the progress window the file's count line as it stands, negative or not; the
 // window holds its bar within 0 and its maximum.
-class NoProgress : public ScanProgress {
+class NoProgress : public Progress {
 public:
     void Begin(int) override {}
     void Step(int) override {}

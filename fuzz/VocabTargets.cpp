@@ -4,6 +4,7 @@
 #include "app/MyApp.h"
 #include "fuzz/FuzzProgram.h"
 #include "platform/Folders.h"
+#include "platform/RunError.h"
 #include "vocab/Judging.h"
 #include "vocab/ListFile.h"
 #include "vocab/Markers.h"
@@ -18,6 +19,25 @@
 namespace {
 
 constexpr const char* listName = "Fuzz.lxv";
+
+enum class ScoreLoad {
+    NoFile,   // nothing read; every score stays as it was
+    Loaded,   // every record matched its saved record
+    Mismatch, // some saved records belonged to other words and were passed over
+    Problem,  // the file could not be read to its end; the records read keep their scores
+};
+
+// The whole load of the score file at path, as the drill window reads it.
+ScoreLoad loadScores(const std::string& path, WordTable& table,
+                     const std::function<void(int, int)>& progress = {}) {
+    if (!FileExists(path))
+        return ScoreLoad::NoFile;
+    try {
+        return ScoreReader(path).Read(table, progress) ? ScoreLoad::Loaded : ScoreLoad::Mismatch;
+    } catch (const RunError&) {
+        return ScoreLoad::Problem;
+    }
+}
 
 // A wrong answer of a few kinds: another record's meaning or headword, text of no word at all.
 std::string otherAnswer(const VocabDrill& drill, FuzzChoices& choices) {
@@ -55,13 +75,15 @@ std::pair<std::string, std::string> answerFor(const VocabDrill& drill, int k,
 }
 
 // A few items of a drill over the table, as the drill window runs them.
-void drillItems(WordTable table, const VocabSettings& settings, FuzzChoices& choices) {
+void drillItems(WordTable table, const VocabSettings& settings, int reinforcement,
+                FuzzChoices& choices) {
     VocabDrill drill(settings);
     drill.Table = std::move(table);
     // The window leaves at once when the range holds no word.
     if (drill.Table.DrillWords.empty())
         return;
-    while (drill.NextItem(settings.Reinforcement)) {
+    while (drill.CountItem()) {
+        drill.AskItem(reinforcement);
         FuzzCheck(drill.Table.IsWord(drill.CurrentWord), "the item asks a record of the list");
         FuzzCheck(!drill.ToGreek || !drill.AnswerRing.empty(),
                   "an English question accepts an answer");
@@ -91,9 +113,9 @@ void drillItems(WordTable table, const VocabSettings& settings, FuzzChoices& cho
         FuzzCheck(!std::isnan(record.Score), "every score stays a number");
     // Saved at the end, and read as the next drill over the same list reads them.
     const std::string scores = ScoreFilePath(UserFolder, settings.VocabFileName);
-    SaveScores(scores, drill.Table);
+    ScoreWriter(scores).Write(drill.Table);
     WordTable next = drill.Table;
-    FuzzCheck(LoadScores(scores, next) != ScoreLoad::NoFile, "the saved scores are there");
+    FuzzCheck(loadScores(scores, next) != ScoreLoad::NoFile, "the saved scores are there");
 }
 
 } // namespace
@@ -108,7 +130,7 @@ int FuzzVocabList(const std::uint8_t* data, std::size_t size) {
     settings.Iterations = 1 + choices.Pick(6);
     settings.PercentActive = choices.Pick(101);
     settings.Review = choices.Pick(101);
-    settings.Reinforcement = choices.Pick(101);
+    const int reinforcement = choices.Pick(101);
     settings.VocabChaptStart = choices.Pick(3) == 0 ? -choices.Pick(40) : choices.Pick(30);
     settings.VocabChaptEnd = settings.VocabChaptStart + choices.Pick(40) - 2;
     settings.VocabFileName = listName;
@@ -118,7 +140,7 @@ int FuzzVocabList(const std::uint8_t* data, std::size_t size) {
             listName, settings.VocabChaptStart, settings.VocabChaptEnd, {}, [](int i, int count) {
                 FuzzCheck(0 <= i && i < count, "progress stays within its maximum");
             }));
-        drillItems(std::move(table), settings, choices);
+        drillItems(std::move(table), settings, reinforcement, choices);
     });
     CheckFileKept(path, data, size);
     return 0;
@@ -151,7 +173,7 @@ int FuzzScoreFile(const std::uint8_t* data, std::size_t size) {
     static const WordTable list = scoreList();
     WordTable table = list;
     const int last = int(table.Records.size()) - 1;
-    const ScoreLoad result = LoadScores(path, table, [last](int k, int maximum) {
+    const ScoreLoad result = loadScores(path, table, [last](int k, int maximum) {
         FuzzCheck(maximum == last && 0 <= k && k <= last, "progress stays within its maximum");
     });
     CheckFileKept(path, data, size);
@@ -166,9 +188,9 @@ int FuzzScoreFile(const std::uint8_t* data, std::size_t size) {
                     [](const WordRecord& r) { return std::abs(r.Score) < 1e300; });
     if (result == ScoreLoad::Loaded && writable) {
         const std::string again = ScoreFilePath(UserFolder, "Again.lxv");
-        SaveScores(again, table);
+        ScoreWriter(again).Write(table);
         WordTable reloaded = list;
-        FuzzCheck(LoadScores(again, reloaded) == ScoreLoad::Loaded, "saved scores load again");
+        FuzzCheck(loadScores(again, reloaded) == ScoreLoad::Loaded, "saved scores load again");
         // Scores are written with 15 significant digits, as the file has always held them.
         for (std::size_t k = 0; k < table.Records.size(); ++k) {
             const double saved = table.Records[k].Score, loaded = reloaded.Records[k].Score;
@@ -188,7 +210,7 @@ std::vector<std::string> ScoreFileSeeds() {
         WordTable table = scoreList();
         for (std::size_t k = 0; k < table.Records.size(); ++k)
             table.Records[k].Score = scores[k];
-        SaveScores(path, table);
+        ScoreWriter(path).Write(table);
         std::ifstream in(path, std::ios::binary);
         seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }

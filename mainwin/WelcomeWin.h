@@ -73,6 +73,11 @@ private:
     void NounBeginButton_Click();
     bool CheckVerbChoices();
     bool CheckNounChoices();
+    // The check of either drill, with the steps that the drill takes its own way.
+    template <class SetOptions, class Collect, class Save>
+    bool CheckChoices(const DrillSettings& drill, const ParadigmPane& pane,
+                      ParadigmQuizWindow& window, FormChoices choices, SetOptions setOptions,
+                      Collect collect, Save save);
     void SetVerbDrillOptions(const std::string& tenses, const std::string& moods,
                              const std::string& voices, bool duals);
     void SetNounDrillOptions(bool duals, bool vocatives);

@@ -24,33 +24,12 @@ const char* const noFormsMessage =
 // Form codes hold two digits for the verb or word: an item from the 100th on matches no form.
 constexpr int highestItemNumber = 99;
 
-// The progress window while a paradigm file is scanned.
-class ScanDialog : public ScanProgress {
-public:
-    explicit ScanDialog(const char* caption) : caption_(caption) {}
-    void Begin(int maximum) override {
-        ProgDialog& dialog = ProgDialog::Get();
-        dialog.ShowNow();
-        dialog.SetCaption(caption_);
-        dialog.SetValue(0);
-        dialog.SetMax(maximum);
-    }
-    void Step(int value) override { ProgDialog::Get().SetValue(value); }
-    void End() override {
-        ProgDialog::Get().SetValue(0);
-        ProgDialog::Unload();
-    }
-
-private:
-    const char* caption_;
-};
-
 // Scans the drill's paradigm file; a missing or unreadable file ends the program after its
 // message.
 CandidateList collectForms(const DrillSettings& drill, const FormChoices& choices) {
     return DataFileOrEnd(ReadDataFile(drill.formFile, drill.formMissingMessage,
                                       drill.formReadErrorMessage, [&](const std::string& path) {
-                                          ScanDialog progress(drill.scanCaption);
+                                          ProgressWindow progress(drill.scanCaption);
                                           return CollectValidForms(path, drill, choices, progress);
                                       }));
 }
@@ -101,69 +80,72 @@ void WelcomeWin::NounBeginButton_Click() {
 }
 
 bool WelcomeWin::CheckVerbChoices() {
+    FormChoices chosen;
+    chosen.voices = verbPane_->Voices();
+    chosen.tenses = verbPane_->Tenses();
+    chosen.moods = verbPane_->Moods();
+    chosen.duals = verbPane_->Duals();
+    chosen.thirdPersonImperatives = verbPane_->ThirdPersonImperatives();
+    return CheckChoices(
+        VerbDrill, *verbPane_, VerbQuizWindow::Get(this), chosen,
+        [this](const FormChoices& c) { SetVerbDrillOptions(c.tenses, c.moods, c.voices, c.duals); },
+        [this](const FormChoices& c) {
+            return CollectValidVerbForms(c.items, c.voices, c.tenses, c.moods, c.duals,
+                                         c.thirdPersonImperatives);
+        },
+        [this](const FormChoices& c) {
+            verbPane_->SaveVerbPrefs(c.items, c.voices, c.tenses, c.moods, c.duals,
+                                     c.thirdPersonImperatives);
+        });
+}
+
+bool WelcomeWin::CheckNounChoices() {
+    FormChoices chosen;
+    chosen.duals = nounPane_->Duals();
+    chosen.vocatives = nounPane_->Vocatives();
+    return CheckChoices(
+        NounDrill, *nounPane_, NounQuizWindow::Get(this), chosen,
+        [this](const FormChoices& c) { SetNounDrillOptions(c.duals, c.vocatives); },
+        [this](const FormChoices& c) {
+            return CollectValidNounForms(c.items, c.duals, c.vocatives);
+        },
+        [this](const FormChoices& c) { nounPane_->SaveNounPrefs(c.items, c.duals, c.vocatives); });
+}
+
+// The drill window's word list is emptied and its options set even when the kinds of form are
+// missing; the scan runs even when no item is checked. At most one message is shown: the first
+// check that fails gives it.
+template <class SetOptions, class Collect, class Save>
+bool WelcomeWin::CheckChoices(const DrillSettings& drill, const ParadigmPane& pane,
+                              ParadigmQuizWindow& window, FormChoices choices,
+                              SetOptions setOptions, Collect collect, Save save) {
     bool ok = true;
     std::string message;
-    const std::string tenses = verbPane_->Tenses(), voices = verbPane_->Voices(),
-                      moods = verbPane_->Moods();
-    const bool thirdPersonImperatives = verbPane_->ThirdPersonImperatives();
-    const bool duals = verbPane_->Duals();
-    if (voices.empty() || moods.empty() || tenses.empty()) {
-        message = "You need to choose at least one tense, one mood, and one voice. ";
+    if (drill.noKindsMessage &&
+        (choices.voices.empty() || choices.moods.empty() || choices.tenses.empty())) {
+        message = drill.noKindsMessage;
         ok = false;
     }
-    VerbQuizWindow& window = VerbQuizWindow::Get(this);
     window.ClearWordList();
-    SetVerbDrillOptions(tenses, moods, voices, duals);
+    setOptions(choices);
     if (ok) {
-        const std::string verbs = fillWordList(*verbPane_, window);
-        if (verbs.empty()) {
+        choices.items = fillWordList(pane, window);
+        if (choices.items.empty()) {
             ok = false;
-            message = "You need to choose at least one verb from the list (select verbs by "
-                      "clicking the check-boxes).";
+            message = drill.noItemsMessage;
         }
-        CandidateList candidates =
-            CollectValidVerbForms(verbs, voices, tenses, moods, duals, thirdPersonImperatives);
+        CandidateList candidates = collect(choices);
         if (candidates.empty()) {
             ok = false;
             if (message.empty())
                 message = noFormsMessage;
         }
         if (ok) {
-            verbPane_->SaveVerbPrefs(verbs, voices, tenses, moods, duals, thirdPersonImperatives);
+            save(choices);
             SavePrefs();
             window.Drill().CoolList = std::move(candidates);
             return true;
         }
-    }
-    ShowMessage(message, MsgIcon::Exclamation);
-    return false;
-}
-
-bool WelcomeWin::CheckNounChoices() {
-    bool ok = true;
-    std::string message;
-    const bool vocatives = nounPane_->Vocatives();
-    const bool duals = nounPane_->Duals();
-    NounQuizWindow& window = NounQuizWindow::Get(this);
-    window.ClearWordList();
-    SetNounDrillOptions(duals, vocatives);
-    const std::string words = fillWordList(*nounPane_, window);
-    if (words.empty()) {
-        ok = false;
-        message = "You need to choose at least one noun, pronoun, or adjective from the list "
-                  "(select words by clicking the check-boxes).";
-    }
-    CandidateList candidates = CollectValidNounForms(words, duals, vocatives);
-    if (candidates.empty()) {
-        ok = false;
-        if (message.empty())
-            message = noFormsMessage;
-    }
-    if (ok) {
-        nounPane_->SaveNounPrefs(words, duals, vocatives);
-        SavePrefs();
-        window.Drill().CoolList = std::move(candidates);
-        return true;
     }
     ShowMessage(message, MsgIcon::Exclamation);
     return false;

@@ -4,20 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-std::string FormEntry::Text() const {
-    return code + ' ' + std::to_string(idx) + ' ' + std::to_string(weight);
-}
-
-std::string CandidateList::Text() const {
-    std::string text;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (i > 0)
-            text += '\r';
-        text += entries_[i].Text();
-    }
-    return text;
-}
-
 void CandidateList::Append(FormEntry entry) {
     if (!firstOfCode_.empty())
         firstOfCode_.emplace(entry.code, int(entries_.size()));

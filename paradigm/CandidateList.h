@@ -10,9 +10,6 @@ struct FormEntry {
     std::string code;
     int idx = 0;
     int weight = 0;
-
-    // "code idx weight", the numbers without a leading blank.
-    std::string Text() const;
 };
 
 // A drill's candidate forms in paradigm-file order. Weights change only through SetFormWeight, on
@@ -21,9 +18,6 @@ class CandidateList {
 public:
     CandidateList() = default;
     explicit CandidateList(std::vector<FormEntry> entries) : entries_(std::move(entries)) {}
-
-    // The entries joined by CR, no CR after the last; "" when there are none.
-    std::string Text() const;
 
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }

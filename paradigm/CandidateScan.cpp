@@ -69,7 +69,7 @@ bool NounFormChosen(std::string_view code, const ChoiceSets& chosen) {
 }
 
 CandidateList CollectValidForms(const std::string& path, const DrillSettings& drill,
-                                const FormChoices& choices, ScanProgress& progress) {
+                                const FormChoices& choices, Progress& progress) {
     const std::vector<std::string> lines = ReadLines(path);
     if (lines.empty())
         throw RunError(ErrNo::InputPastEnd, "Input past end of file");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "paradigm/CandidateList.h"
+#include "platform/Progress.h"
 
 #include <array>
 #include <string>
@@ -44,18 +45,10 @@ struct ChoiceSets {
 bool VerbFormChosen(std::string_view code, const ChoiceSets& chosen);
 bool NounFormChosen(std::string_view code, const ChoiceSets& chosen);
 
-// What the scan tells the progress window.
-class ScanProgress {
-public:
-    virtual ~ScanProgress() = default;
-    virtual void Begin(int maximum) = 0;
-    virtual void Step(int value) = 0;
-    virtual void End() = 0;
-};
-
 // Scans a paradigm file for the forms the choices ask for, in file order, each with weight 0.
 // Lines whose code is not a form code of the drill, or that have no form, are never taken.
 // Throws RunError when the file cannot be read or has more data lines than 16-bit line numbers
-// reach; FileNotFound when it is missing.
+// reach; FileNotFound when it is missing. progress hears the number on the count line, the item
+// number of each line where it changes, and the end.
 CandidateList CollectValidForms(const std::string& path, const DrillSettings& drill,
-                                const FormChoices& choices, ScanProgress& progress);
+                                const FormChoices& choices, Progress& progress);

@@ -16,6 +16,9 @@ const DrillSettings VerbDrill{
     "File error loading verbs.",
     "Reading Verb File",
     VerbFormChosen,
+    "You need to choose at least one tense, one mood, and one voice. ",
+    "You need to choose at least one verb from the list (select verbs by clicking the "
+    "check-boxes).",
     8,
     7,
     "VerbFrame",
@@ -132,6 +135,9 @@ const DrillSettings NounDrill{
     "File error loading noun index file..",
     "Reading Noun File",
     NounFormChosen,
+    nullptr,
+    "You need to choose at least one noun, pronoun, or adjective from the list (select words by "
+    "clicking the check-boxes).",
     6,
     6,
     "NounFrame",

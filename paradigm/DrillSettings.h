@@ -60,6 +60,10 @@ struct DrillSettings {
     const char* scanCaption; // the progress window's caption while the main window scans
     // Whether the scan takes a form of this code for the user's choices.
     bool (*formChosen)(std::string_view code, const ChoiceSets& chosen);
+    // What the main window says when the choices lack a kind of form (null: the drill has no
+    // kinds of form to choose) or an item of the list.
+    const char* noKindsMessage;
+    const char* noItemsMessage;
 
     int codeLength;      // digits of a form code
     int parseCodeLength; // characters of a code that a parse names

@@ -1,7 +1,9 @@
 #include "paradigm/ParadigmDrill.h"
 
 #include "greek/GreekStuff.h"
+#include "greek/Nearest.h"
 #include "paradigm/DrillSettings.h"
+#include "paradigm/ParadigmRules.h"
 #include "paradigm/ParseMode.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -42,12 +44,9 @@ void ParadigmDrill::DrawItem() {
     const int x = int(100 * Rnd()) + 1;
     parseMode_ = x > PercentActive;
     const std::size_t n = CoolList.size();
-    std::size_t best = draw(n);
-    for (int i = 0; i < 5; ++i) {
-        const std::size_t j = draw(n);
-        if (CoolList[j].weight < CoolList[best].weight)
-            best = j;
-    }
+    const std::size_t best = LightestOfDraws(
+        CandidateDraws, [n] { return draw(n); },
+        [this](std::size_t j) { return CoolList[j].weight; });
     current_ = int(best);
     answers_.assign(1, best);
     const std::string& code = CoolList[best].code;
@@ -65,29 +64,23 @@ std::string ParadigmDrill::CurrentForm() const {
 }
 
 void ParadigmDrill::RightAnswer() {
-    CoolList.SetFormWeight(CurrentPosition(), Current().weight + 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight + RightAnswerWeight);
     ++correct_;
 }
 
 void ParadigmDrill::WrongTry() {
-    CoolList.SetFormWeight(CurrentPosition(), Current().weight - 1);
+    CoolList.SetFormWeight(CurrentPosition(), Current().weight - WrongTryWeight);
 }
 
 ParadigmDrill::ParseVerdict ParadigmDrill::CheckParse(const std::string& parseCode) {
     const auto length = std::size_t(settings_.parseCodeLength);
-    int best = 100;
-    std::size_t nearest = answers_.front();
-    for (std::size_t i : answers_) {
+    const int nearest = NearestByTypos(answers_.size(), [&](std::size_t k) {
         // A parsing equal to the parse goes before all others: the count takes two neighbouring
         // digits swapped for no error, so another parsing can be as near as the parse's own.
-        const std::string parsing = CoolList[i].code.substr(0, length);
-        const int typos = parsing == parseCode ? -1 : CountTypos(parsing, parseCode, false, false);
-        if (typos < best) {
-            best = typos;
-            nearest = i;
-        }
-    }
-    current_ = int(nearest);
+        const std::string parsing = CoolList[answers_[k]].code.substr(0, length);
+        return parsing == parseCode ? -1 : int(CountTypos(parsing, parseCode, false, false));
+    });
+    current_ = int(nearest >= 0 ? answers_[std::size_t(nearest)] : answers_.front());
     const std::vector<std::string> parts = DifferingParts(settings_, parseCode, Current().code);
     if (parts.empty()) {
         RightAnswer();

@@ -1,6 +1,7 @@
 #include "paradigm/DrillSettings.h"
 #include "paradigm/ParadigmQuizWindow.h"
 #include "platform/DefaultButton.h"
+#include "widgets/BetaCodeWin.h"
 #include "widgets/Controls.h"
 
 #include <QButtonGroup>
@@ -71,6 +72,9 @@ void ParadigmQuizWindow::buildControls() {
     connect(AgainButton, &QPushButton::clicked, this, &ParadigmQuizWindow::AgainButton_Click);
     connect(EndQuizButton, &QPushButton::clicked, this, &ParadigmQuizWindow::EndQuizButton_Click);
     connect(BetaButton, &QPushButton::clicked, this, &ParadigmQuizWindow::BetaButton_Click);
+    // However the chart is unloaded, the button offers it again.
+    connect(&BetaCodeWin::Signals(), &BetaChartSignals::Unloaded, this,
+            [this] { BetaButton->setText(QStringLiteral("Show Beta-Code Template")); });
     connect(BlinkTimer, &QTimer::timeout, this, &ParadigmQuizWindow::BlinkTimer_Timer);
 }
 

@@ -109,10 +109,6 @@ std::string ValueReader::NextValue() {
     return value;
 }
 
-double ValueReader::NextDouble() {
-    return LeadingNumber(NextValue());
-}
-
 std::int16_t ValueReader::NextInt16() {
     return RoundToInt16(NumberFieldValue(NextValue()));
 }

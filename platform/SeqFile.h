@@ -41,9 +41,6 @@ public:
     // An empty line is one empty value. Nothing left to read is InputPastEnd.
     std::string NextValue();
 
-    // The next value as a number: its leading number, 0 when it has none.
-    double NextDouble();
-
     // The next value for a 16-bit number field: its leading number rounded half to even. A value
     // without any number is TypeMismatch, one outside the 16-bit range Overflow.
     std::int16_t NextInt16();

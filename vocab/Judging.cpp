@@ -1,16 +1,15 @@
 #include "vocab/Judging.h"
 
 #include "greek/GreekStuff.h"
+#include "greek/Nearest.h"
 #include "vocab/Markers.h"
 #include "vocab/VocabDrill.h"
+#include "vocab/VocabRules.h"
 
 #include <algorithm>
 #include <string_view>
 
 namespace {
-
-// A look-alike's second form is this many typing errors or fewer away, before scaling.
-constexpr int LookalikeErrors = 2;
 
 void dropPrefix(std::string& text, std::string_view prefix) {
     if (text.compare(0, prefix.size(), prefix) == 0)
@@ -80,18 +79,12 @@ void judgeSlots(VocabDrill& drill, const std::vector<Candidate>& candidates, Rea
         if (!slot.Visible || slot.Fill != SlotFill::Wrong)
             continue;
         const SlotAnswer answer = read(slot);
-        int nearest = -1;
-        int best = 100;
-        for (std::size_t k = 0; k < candidates.size(); ++k) {
+        const int nearest = NearestByTypos(candidates.size(), [&](std::size_t k) {
             if (used[k])
-                continue;
-            const int distance = CountTypos(answer.distance, candidates[k].distance, false, false) +
-                                 (answer.marker != candidates[k].marker);
-            if (distance < best) {
-                best = distance;
-                nearest = int(k);
-            }
-        }
+                return NotACandidate;
+            return CountTypos(answer.distance, candidates[k].distance, false, false) +
+                   int(answer.marker != candidates[k].marker);
+        });
         if (nearest >= 0) {
             used[std::size_t(nearest)] = true;
             slot.Answer = candidates[std::size_t(nearest)].shown;
@@ -141,21 +134,11 @@ MeaningPair MeaningLookup::Find(const std::string& answer, const std::string& ma
 }
 
 void PenalizeMeaningRing(WordTable& table, MeaningPair pair, double chaptStart, double chaptEnd) {
-    auto chapter = [&table](int word) { return table.Records[std::size_t(word)].Chapter; };
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        const MeaningPair prev = table.PrevPair(pair);
-        if (prev.word == NoLink || chapter(prev.word) < chaptStart)
-            break;
-        pair = prev;
-    }
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        if (chapter(pair.word) <= chaptEnd)
-            table.Records[std::size_t(pair.word)].Score -= 2;
-        const MeaningPair next = table.NextPair(pair);
-        if (next.word == NoLink || chapter(next.word) > chaptEnd)
-            break;
-        pair = next;
-    }
+    table.WalkPairsWithin(pair, chaptStart, chaptEnd, [&table, chaptEnd](MeaningPair p) {
+        WordRecord& record = table.Records[std::size_t(p.word)];
+        if (record.Chapter <= chaptEnd)
+            record.Score -= SharedMeaningCost;
+    });
 }
 
 void PenalizeLookalikes(WordTable& table, int word, double chaptEnd) {
@@ -169,7 +152,7 @@ void PenalizeLookalikes(WordTable& table, int word, double chaptEnd) {
         WordRecord& record = table.Records[std::size_t(k)];
         if (record.Chapter <= chaptEnd && !ownWord[std::size_t(k)] &&
             CountTyposBelow(form, record.SecondForm, true, true, LookalikeErrors + 1) == 0)
-            record.Score -= 1;
+            record.Score -= LookalikeCost;
     }
 }
 
@@ -184,7 +167,7 @@ void PenalizeGreek(WordTable& table, int myItem, int damage, double chaptEnd) {
 void PenalizeTypedGreek(WordTable& table, const std::string& text) {
     for (WordRecord& record : table.Records) {
         if (record.Headword == text)
-            record.Score -= 4;
+            record.Score -= TypedGreekCost;
     }
 }
 
@@ -208,7 +191,8 @@ void JudgeEnglishAnswers(VocabDrill& drill) {
             const std::string answer = NormalizeEnglish(slot.Answer);
             return SlotAnswer{answer, answer, CaseTextToCode(slot.Case)};
         },
-        [&word](int) { word.Score += 3; }, [&word] { word.Score -= 4; },
+        [&word](int) { word.Score += RightMeaningGain; },
+        [&word] { word.Score -= WrongMeaningCost; },
         [&](const SlotAnswer& answer, int) {
             const MeaningPair same = drill.Lookup.Find(answer.match, answer.marker);
             if (same.word != NoLink)
@@ -236,10 +220,10 @@ void JudgeGreekAnswers(VocabDrill& drill) {
             const std::string typed = JudgedBeta(slot.Answer);
             return SlotAnswer{FilterBeta(typed, accents), typed, CaseTextToCode(slot.Case)};
         },
-        [&](int k) { table.Records[std::size_t(wordOf(k))].Score += 5; }, [] {},
+        [&](int k) { table.Records[std::size_t(wordOf(k))].Score += RightGreekGain; }, [] {},
         [&](const SlotAnswer& answer, int nearest) {
             if (nearest >= 0)
-                PenalizeGreek(table, wordOf(nearest), 4, end);
+                PenalizeGreek(table, wordOf(nearest), WrongGreekCost, end);
             PenalizeTypedGreek(table, answer.distance);
         });
     drill.EnterCaption = "Next";

@@ -46,20 +46,20 @@ private:
     bool built_ = false;
 };
 
-// Takes 2 from every pair of the shared-meaning chain of pair within the chapter range (the walk
-// back stops before chaptStart, the walk forward after chaptEnd; the pair itself counts unless it
-// lies beyond chaptEnd).
+// Takes SharedMeaningCost from every pair of the shared-meaning chain of pair within the chapter
+// range (the walk back stops before chaptStart, the walk forward after chaptEnd; the pair itself
+// counts unless it lies beyond chaptEnd).
 void PenalizeMeaningRing(WordTable& table, MeaningPair pair, double chaptStart, double chaptEnd);
 
-// Takes 1 from every record up to chaptEnd whose second form is a near miss of word's: a scaled
-// typing-error count of exactly 0, swaps counted. Records of word's own Greek word are not its
-// look-alikes, and an empty second form has none (another one would count as no typing error).
+// Takes LookalikeCost from every record up to chaptEnd whose second form is a near miss of word's:
+// a scaled typing-error count of exactly 0, swaps counted. Records of word's own Greek word are not
+// its look-alikes, and an empty second form has none (another one would count as no typing error).
 void PenalizeLookalikes(WordTable& table, int word, double chaptEnd);
 
 // Takes damage from every entry of myItem's Greek word that lies up to chaptEnd.
 void PenalizeGreek(WordTable& table, int myItem, int damage, double chaptEnd);
 
-// Takes 4 from every record whose headword is text exactly.
+// Takes TypedGreekCost from every record whose headword is text exactly.
 void PenalizeTypedGreek(WordTable& table, const std::string& text);
 
 // Judging of a Greek-to-English and of an English-to-Greek item.

@@ -89,12 +89,8 @@ WordTable ReadVocabList(const std::string& path, double chaptStart, double chapt
             progress(i, count);
         WordRecord& r = table.Records.emplace_back();
         r.Chapter = in.Number();
-        if (chaptStart <= r.Chapter && r.Chapter <= chaptEnd) {
-            if (!table.DrillWordList.empty())
-                table.DrillWordList += ',';
-            table.DrillWordList += NumberText(i);
+        if (chaptStart <= r.Chapter && r.Chapter <= chaptEnd)
             table.DrillWords.push_back(i);
-        }
         r.Headword = in.Text();
         r.SecondForm = in.Text();
         r.NextEntry = in.Link();

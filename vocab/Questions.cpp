@@ -27,29 +27,16 @@ EnglishQuestion BuildEnglishQuestion(const WordTable& table, int word, double ch
     EnglishQuestion q;
     q.CurrentMeaning = std::min(int(std::floor(stored * Rnd())), stored - 1);
 
-    auto chapter = [&](int w) { return table.Records[std::size_t(w)].Chapter; };
-    MeaningPair head{word, q.CurrentMeaning};
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        const MeaningPair prev = table.PrevPair(head);
-        if (prev.word == NoLink || chapter(prev.word) < chaptStart)
-            break;
-        head = prev;
-    }
-    MeaningPair last = head;
-    for (int steps = 0; steps < table.MaxSteps(); ++steps) {
-        const MeaningPair next = table.NextPair(last);
-        if (next.word == NoLink || chapter(next.word) > chaptEnd)
-            break;
-        last = next;
-    }
-    // The ring runs from the head until it reaches the last pair's record.
-    MeaningPair pair = head;
-    for (int steps = 0; steps < table.MaxSteps() && pair.word != NoLink; ++steps) {
+    // The ring runs from the first pair of the walk until it reaches the last pair's record.
+    std::vector<MeaningPair> walked;
+    const MeaningPair last =
+        table.WalkPairsWithin({word, q.CurrentMeaning}, chaptStart, chaptEnd,
+                              [&walked](MeaningPair pair) { walked.push_back(pair); });
+    for (const MeaningPair& pair : walked) {
         if (int(q.AnswerRing.size()) < SlotCount)
             q.AnswerRing.push_back(pair);
         if (pair.word == last.word)
             break;
-        pair = table.NextPair(pair);
     }
     // The pair asked must be accepted. When the walk did not reach it, it joins the ring; a ring
     // already as long as the slots gives it its last place.

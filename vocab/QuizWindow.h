@@ -49,7 +49,6 @@ private:
     void ClearAnswers();
     void SetDirectionFonts();
     void ShowItemInfo();
-    void ShowDrill();
     void ArmEnter();
     void ShowSlots();
     // The list's text shown, and text typed to be judged against it, in the list's encoding.

@@ -1,6 +1,7 @@
 #include "platform/DefaultButton.h"
 #include "vocab/Markers.h"
 #include "vocab/QuizWindow.h"
+#include "widgets/BetaCodeWin.h"
 #include "widgets/Controls.h"
 #include "widgets/Named.h"
 
@@ -136,6 +137,9 @@ void QuizWindow::buildControls() {
     connect(Enter, &QPushButton::clicked, this, &QuizWindow::EnterPressed);
     connect(Command1, &QPushButton::clicked, this, &QuizWindow::Command1_Click);
     connect(BetaButton, &QPushButton::clicked, this, &QuizWindow::BetaButton_Click);
+    // However the chart is unloaded, the button offers it again.
+    connect(&BetaCodeWin::Signals(), &BetaChartSignals::Unloaded, this,
+            [this] { BetaButton->setText(QStringLiteral("Show Beta-Code Template")); });
     connect(UserField, &QLineEdit::textChanged, this, &QuizWindow::UserField_Change);
     connect(TypeCaseField, &QComboBox::editTextChanged, this, &QuizWindow::TypeCaseField_Change);
 }

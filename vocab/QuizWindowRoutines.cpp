@@ -23,32 +23,18 @@
 
 namespace {
 
-// The shared progress window, shown with a caption and a bar from 0 to max.
-ProgDialog& showProgress(const char* caption, int max) {
-    ProgDialog& progress = ProgDialog::Get();
-    progress.SetCaption(caption);
-    progress.SetValue(0);
-    progress.SetMax(max);
-    if (!progress.isVisible())
-        progress.ShowNow();
-    return progress;
-}
-
-std::function<void(int, int)> progressSteps(ProgDialog& progress) {
-    return [&progress](int value, int) { progress.SetValue(value); };
-}
-
 // Opens the score file, then shows the progress window and reads or writes the file with use.
 // A failure is told while the file is still open and the progress window up (when it got so
 // far); then the file is closed and the window unloaded.
 template <class ScoreFile, class Use>
 void useScoreFile(const std::string& path, const char* caption, int max, Use use) {
     std::optional<ScoreFile> file;
+    ProgressWindow progress(caption);
     try {
         file.emplace(path);
-        ProgDialog& progress = showProgress(caption, max);
-        use(*file, progressSteps(progress));
-        progress.SetValue(0);
+        progress.Begin(max);
+        use(*file, [&progress](int value, int) { progress.Step(value); });
+        progress.Step(0);
     } catch (const RunError&) {
         ShowMessage("There were problems with your saved scores.", MsgIcon::Stop);
     }
@@ -99,16 +85,14 @@ void QuizWindow::Form_Load() {
 
 int QuizWindow::LoadVocabFile() {
     const VocabSettings& s = drill_.Settings;
-    ProgDialog* progress = nullptr;
+    ProgressWindow progress("Opening File");
     drill_.Table = DataFileOrEnd(ReadDataVocabList(
-        s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd,
-        [&progress] { progress = &showProgress("Opening File", 0); },
+        s.VocabFileName, s.VocabChaptStart, s.VocabChaptEnd, [&progress] { progress.Begin(0); },
         [&progress](int i, int count) {
-            progress->SetMax(count);
-            progress->SetValue(i);
+            progress.SetMax(count);
+            progress.Step(i);
         }));
-    progress->SetValue(0);
-    progress->hide();
+    progress.Hide();
     LoadUserScores();
     return drill_.Table.WordCount;
 }

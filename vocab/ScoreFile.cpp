@@ -1,8 +1,6 @@
 #include "vocab/ScoreFile.h"
 
-#include "platform/Folders.h"
 #include "platform/Numbers.h"
-#include "platform/RunError.h"
 
 #include <cmath>
 
@@ -46,20 +44,4 @@ void ScoreWriter::Write(const WordTable& table, const std::function<void(int, in
         out_.WriteQuotedNumber(record.Score);
     }
     out_.Commit();
-}
-
-ScoreLoad LoadScores(const std::string& path, WordTable& table,
-                     const std::function<void(int, int)>& progress) {
-    if (!FileExists(path))
-        return ScoreLoad::NoFile;
-    try {
-        return ScoreReader(path).Read(table, progress) ? ScoreLoad::Loaded : ScoreLoad::Mismatch;
-    } catch (const RunError&) {
-        return ScoreLoad::Problem;
-    }
-}
-
-void SaveScores(const std::string& path, const WordTable& table,
-                const std::function<void(int, int)>& progress) {
-    ScoreWriter(path).Write(table, progress);
 }

@@ -40,18 +40,3 @@ public:
 private:
     ValueWriter out_;
 };
-
-enum class ScoreLoad {
-    NoFile,   // nothing read; every score stays as it was
-    Loaded,   // every record matched its saved record
-    Mismatch, // some saved records belonged to other words and were passed over
-    Problem,  // the file could not be read to its end; the records read keep their scores
-};
-
-// The whole load of the file at path, with ScoreReader.
-ScoreLoad LoadScores(const std::string& path, WordTable& table,
-                     const std::function<void(int, int)>& progress = {});
-
-// The whole save to path, with ScoreWriter.
-void SaveScores(const std::string& path, const WordTable& table,
-                const std::function<void(int, int)>& progress = {});

@@ -14,7 +14,6 @@ VocabSettings VocabSettingsFrom(const LexivoPrefFile& prefs) {
     VocabSettings s;
     s.Iterations = prefs.Iterations;
     s.PercentActive = prefs.PercentActive;
-    s.Reinforcement = prefs.Reinforcement;
     s.Review = prefs.Review;
     s.VocabChaptStart = prefs.VocabChaptStart;
     s.VocabChaptEnd = prefs.VocabChaptEnd;
@@ -27,13 +26,6 @@ VocabSettings VocabSettingsFrom(const LexivoPrefFile& prefs) {
 
 VocabDrill::VocabDrill(VocabSettings settings)
     : Settings(std::move(settings)), ItemsToGo(Settings.Iterations + 1) {}
-
-bool VocabDrill::NextItem(int reinforcement) {
-    if (!CountItem())
-        return false;
-    AskItem(reinforcement);
-    return true;
-}
 
 bool VocabDrill::CountItem() {
     --ItemsToGo;
@@ -79,10 +71,9 @@ void VocabDrill::BuildEnglishQuestion() {
                                                Settings.VocabChaptEnd);
     CurrentMeaning = q.CurrentMeaning;
     AnswerRing = std::move(q.AnswerRing);
-    RingCount = int(AnswerRing.size()) - 1;
     const MeaningRecord& meaning = Table.Meaning({CurrentWord, CurrentMeaning});
     QuizText = meaning.Text + TransformCase(meaning.Marker);
-    ShowAnswerSlots(RingCount);
+    ShowAnswerSlots(int(AnswerRing.size()) - 1);
 }
 
 int VocabDrill::LastVisibleSlot() const {

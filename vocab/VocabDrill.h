@@ -10,11 +10,11 @@
 
 struct LexivoPrefFile;
 
-// The settings a vocabulary drill copies from the preferences when it starts.
+// The settings a vocabulary drill copies from the preferences when it starts. The reinforcement
+// is not among them: each item reads it afresh from the preferences.
 struct VocabSettings {
     int Iterations = 0;
     int PercentActive = 0;
-    int Reinforcement = 0; // copied, but word choice reads the live preference
     int Review = 0;
     int VocabChaptStart = 0;
     int VocabChaptEnd = 0;
@@ -53,14 +53,11 @@ class VocabDrill {
 public:
     explicit VocabDrill(VocabSettings settings);
 
-    // Starts the next item: counts it, and unless the drill is over clears the slots, picks the
-    // direction and the word and builds the question. False when the drill is over. Draws, in
-    // order: the direction, the review roll, the candidates' draws, and on an English-to-Greek
-    // item the meaning.
-    bool NextItem(int reinforcement);
-    // The two halves of NextItem, for a window that clears its answer field between them while
-    // the direction of the item before still holds: counting the item (false when the drill is
-    // over), and asking it.
+    // The next item in two halves, for a window that clears its answer field between them while
+    // the direction of the item before still holds. CountItem counts it: false when the drill is
+    // over. AskItem clears the slots, picks the direction and the word and builds the question.
+    // Its draws, in order: the direction, the review roll, the candidates' draws, and on an
+    // English-to-Greek item the meaning.
     bool CountItem();
     void AskItem(int reinforcement);
 
@@ -97,7 +94,6 @@ public:
     int CurrentWord = 0; // the record asked, which the question may have moved along its chains
     int CurrentMeaning = 0;
     std::vector<MeaningPair> AnswerRing; // English-to-Greek: the accepted pairs
-    int RingCount = -1;                  // AnswerRing's last index
     std::array<AnswerSlot, SlotCount> Slots;
     std::string EnterCaption = "Enter";
     std::string QuizText; // the question: English, or display-font Greek

@@ -1,6 +1,7 @@
 #include "vocab/WordChoice.h"
 
 #include "platform/Random.h"
+#include "vocab/VocabRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,21 +27,21 @@ int ChooseNextWord(const WordTable& table, int review, int reinforcement) {
     const int n = int(words.size());
     if (n == 0)
         return NoLink;
-    const int candidates = n / 5 >= 3 ? 5 : 2;
+    const int candidates = n >= ManyWords ? ManyCandidates : FewCandidates;
     const bool reviewChoice = roll(100) <= review;
-    const double threshold = 3.0 * reinforcement;
+    const double threshold = double(PracticeFactor) * reinforcement;
 
     auto draw = [&] { return words[std::size_t(roll(n) - 1)]; };
     auto score = [&](int word) { return table.Records[std::size_t(word)].Score; };
 
-    int winner = NoLink;
-    for (int c = 0; c < candidates; ++c) {
-        int candidate = draw();
-        if (!reviewChoice)
-            for (int tries = 1; tries < 25 && score(candidate) > threshold; ++tries)
-                candidate = draw();
-        if (winner == NoLink || score(candidate) < score(winner))
-            winner = candidate;
-    }
-    return winner;
+    return LightestOfDraws(
+        candidates,
+        [&] {
+            int candidate = draw();
+            if (!reviewChoice)
+                for (int tries = 1; tries < PracticeDraws && score(candidate) > threshold; ++tries)
+                    candidate = draw();
+            return candidate;
+        },
+        score);
 }

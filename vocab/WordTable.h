@@ -52,9 +52,7 @@ struct WordTable {
     // WordCount, is a spare empty record that the score file keeps too.
     std::vector<WordRecord> Records;
     int WordCount = 0;
-    // The indices of the records in the drill's chapter range, each with its leading blank,
-    // joined by commas (" 0, 3, 4"), and the same indices as numbers, read once per drill.
-    std::string DrillWordList;
+    // The indices of the records in the drill's chapter range, read once per drill.
     std::vector<int> DrillWords;
     // How the list's text reads as characters, shown and typed alike: decided by the whole file.
     TextEncoding Encoding = TextEncoding::Utf8;
@@ -72,6 +70,14 @@ struct WordTable {
     // The pairs before and after a pair in its shared-meaning chain; word NoLink when none.
     MeaningPair PrevPair(MeaningPair pair) const;
     MeaningPair NextPair(MeaningPair pair) const;
+    // The walk along pair's shared-meaning chain within a chapter range: back from pair while the
+    // pair before lies at or after chaptStart, then forward, handing each pair to visit, while the
+    // next pair lies at or before chaptEnd (the first pair is visited whatever its chapter).
+    // Returns the last pair of the walk, or on a damaged chain whose walk is cut off after
+    // MaxSteps pairs the pair it would have visited next.
+    template <class Visit>
+    MeaningPair WalkPairsWithin(MeaningPair pair, double chaptStart, double chaptEnd,
+                                Visit visit) const;
 
     // The first entry of the Greek word of record word, and every entry of its chain from there
     // in order (word itself among them).
@@ -82,3 +88,23 @@ struct WordTable {
     // record does not hold.
     void MendLinks();
 };
+
+template <class Visit>
+MeaningPair WordTable::WalkPairsWithin(MeaningPair pair, double chaptStart, double chaptEnd,
+                                       Visit visit) const {
+    auto chapter = [this](int word) { return Records[std::size_t(word)].Chapter; };
+    for (int steps = 0; steps < MaxSteps(); ++steps) {
+        const MeaningPair prev = PrevPair(pair);
+        if (prev.word == NoLink || chapter(prev.word) < chaptStart)
+            break;
+        pair = prev;
+    }
+    for (int steps = 0; steps < MaxSteps(); ++steps) {
+        visit(pair);
+        const MeaningPair next = NextPair(pair);
+        if (next.word == NoLink || chapter(next.word) > chaptEnd)
+            break;
+        pair = next;
+    }
+    return pair;
+}

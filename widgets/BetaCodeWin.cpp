@@ -3,7 +3,6 @@
 #include "widgets/BetaCodeWinChart.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -55,6 +54,12 @@ void BetaCodeWin::BetaButton_Click(QAbstractButton* betaButton) {
     }
 }
 
+BetaChartSignals& BetaCodeWin::Signals() {
+    // Never deleted, so that it does not outlive the application object as a static would.
+    static auto* const theSignals = new BetaChartSignals;
+    return *theSignals;
+}
+
 void BetaCodeWin::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBetaChart(painter);
@@ -69,11 +74,5 @@ void BetaCodeWin::closeEvent(QCloseEvent* event) {
 }
 
 void BetaCodeWin::Form_Unload() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        const QString name = window->objectName();
-        if (name != "QuizWindow" && name != "VerbQuizWindow" && name != "NounQuizWindow")
-            continue;
-        if (auto* button = window->findChild<QAbstractButton*>("BetaButton"))
-            button->setText(showCaption);
-    }
+    Q_EMIT Signals().Unloaded();
 }

@@ -4,6 +4,17 @@
 
 class QAbstractButton;
 
+// What the chart window tells the drill windows. It outlives every chart window, so a drill
+// window connects to it once when it loads, whether or not a chart is loaded then.
+class BetaChartSignals : public QObject {
+    Q_OBJECT
+
+Q_SIGNALS:
+    // The chart window was unloaded: by a BetaButton, by a closing drill window or by its own
+    // close box. Every loaded drill window puts its BetaButton back to offering the chart.
+    void Unloaded();
+};
+
 // The chart of how Greek is typed in Beta code: one shared window, opened and closed by the
 // drill windows' BetaButton, or closed by its own close box.
 class BetaCodeWin : public QWidget {
@@ -19,6 +30,8 @@ public:
     // What a drill window's BetaButton does when clicked: opens the chart when the button offers
     // to show it, else closes it.
     static void BetaButton_Click(QAbstractButton* betaButton);
+    // Where the chart announces its unloading.
+    static BetaChartSignals& Signals();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +39,6 @@ protected:
 
 private:
     BetaCodeWin();
-    // Puts the BetaButton of every loaded drill window back to offering the chart.
+    // Announces the unloading, so that the drill windows reset their BetaButton.
     static void Form_Unload();
 };

@@ -43,10 +43,6 @@ ProgDialog& ProgDialog::Get() {
     return *instance();
 }
 
-bool ProgDialog::IsLoaded() {
-    return !instance().isNull();
-}
-
 void ProgDialog::Unload() {
     delete instance().data();
 }
@@ -87,4 +83,36 @@ void ProgDialog::paintEvent(QPaintEvent*) {
     background.setColorAt(0, QColor(0xf4, 0xf7, 0xfb));
     background.setColorAt(1, QColor(0xd9, 0xe2, 0xee));
     painter.fillRect(rect(), background);
+}
+
+ProgressWindow::ProgressWindow(std::string caption) : caption_(std::move(caption)) {}
+
+void ProgressWindow::Begin(int maximum) {
+    dialog_ = &ProgDialog::Get();
+    dialog_->SetCaption(caption_);
+    dialog_->SetValue(0);
+    dialog_->SetMax(maximum);
+    if (!dialog_->isVisible())
+        dialog_->ShowNow();
+}
+
+void ProgressWindow::Step(int value) {
+    if (dialog_)
+        dialog_->SetValue(value);
+}
+
+void ProgressWindow::SetMax(int maximum) {
+    if (dialog_)
+        dialog_->SetMax(maximum);
+}
+
+void ProgressWindow::End() {
+    Step(0);
+    ProgDialog::Unload();
+}
+
+void ProgressWindow::Hide() {
+    Step(0);
+    if (dialog_)
+        dialog_->hide();
 }

@@ -2,7 +2,7 @@
 // make one, and the data files whose loss ends the program.
 #include "platform/Folders.h"
 #include "support/DrillFixture.h"
-#include "widgets/ProgDialog.h"
+#include "support/ProgressLog.h"
 
 #include <QAction>
 #include <algorithm>
@@ -57,7 +57,7 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndTheOthersSaved) {
         ASSERT_NE(drill, nullptr);
         EXPECT_EQ(drill->isVisible(), !c.message);
         EXPECT_EQ(main->isVisible(), bool(c.message));
-        EXPECT_FALSE(ProgDialog::IsLoaded());
+        EXPECT_FALSE(ProgressWindowLoaded());
         std::vector<std::string> saved = FileNames(path("Users/Maria"));
         std::ranges::sort(saved);
         EXPECT_EQ(saved, c.saved);

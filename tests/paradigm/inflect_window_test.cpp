@@ -119,7 +119,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
-    click(drill, "BetaButton");
+    openTheChartTwice(drill);
     field("UserField")->setFocus();
     // Every keystroke shows the Greek of the whole text.
     const std::string typed = "lu/ousa";

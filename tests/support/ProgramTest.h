@@ -11,6 +11,7 @@
 #include "support/Messages.h"
 #include "support/ModalWindows.h"
 #include "support/TempFolder.h"
+#include "widgets/BetaCodeWin.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,19 @@ template <typename T> T* child(QWidget* window, const char* name) {
 
 inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Opens the Beta-code chart with the drill window's BetaButton and closes it by its close box,
+// which leaves the button offering the chart again; then opens it once more.
+inline void openTheChartTwice(QWidget* drill) {
+    auto* beta = child<QPushButton>(drill, "BetaButton");
+    click(drill, "BetaButton");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    EXPECT_EQ(beta->text(), "Hide Beta-Code Template");
+    BetaCodeWin::Loaded()->close();
+    EXPECT_EQ(beta->text(), "Show Beta-Code Template");
+    click(drill, "BetaButton");
+    EXPECT_NE(BetaCodeWin::Loaded(), nullptr);
 }
 
 // Clicks, or double-clicks as the platform delivers it (press, release, double-click press,

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QWidget>
+#include <algorithm>
 #include <string>
 
 // What the shared progress window shows, as it happens: "|caption" when its caption changes,
@@ -46,3 +47,10 @@ private:
 
     QPointer<QWidget> followed_;
 };
+
+// Whether the shared progress window is loaded: a window of its name is among the top-level ones.
+inline bool ProgressWindowLoaded() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget* window) { return window->objectName() == "ProgDialog"; });
+}

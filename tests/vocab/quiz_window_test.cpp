@@ -36,8 +36,7 @@ TEST_F(QuizTest, AnItemEachWay) {
                   .join("|"),
               " 4 items out of  4.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  3|"
               "Item's Score:  0");
-    click(quiz, "BetaButton");
-    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    openTheChartTwice(quiz);
 
     auto* combo = find<QComboBox>("TypeCaseField");
     auto* userField = find<QLineEdit>("UserField");

@@ -1,3 +1,4 @@
+#include "support/ProgressLog.h"
 #include "widgets/ProgDialog.h"
 
 #include <QProgressBar>
@@ -6,9 +7,9 @@
 #include <gtest/gtest.h>
 
 TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
-    ASSERT_FALSE(ProgDialog::IsLoaded());
+    ASSERT_FALSE(ProgressWindowLoaded());
     ProgDialog& dialog = ProgDialog::Get();
-    EXPECT_TRUE(ProgDialog::IsLoaded());
+    EXPECT_TRUE(ProgressWindowLoaded());
     EXPECT_TRUE(dialog.windowHandle()->isExposed());
     auto* bar = dialog.findChild<QProgressBar*>("ProgressBar");
     ASSERT_NE(bar, nullptr);
@@ -38,7 +39,7 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     EXPECT_TRUE(dialog.isVisible());
 
     ProgDialog::Unload();
-    EXPECT_FALSE(ProgDialog::IsLoaded());
+    EXPECT_FALSE(ProgressWindowLoaded());
     ProgDialog::Unload();                                   // nothing to do
     EXPECT_EQ(ProgDialog::Get().windowTitle(), "Progress"); // a new window
     ProgDialog::Unload();
