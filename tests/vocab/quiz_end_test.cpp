@@ -2,6 +2,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/ProgressLog.h"
 #include "vocab/QuizWindow.h"
+#include "widgets/ProgDialog.h"
 
 #include <QAction>
 #include <sstream>
@@ -175,6 +176,7 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
         if (c.trouble == FolderInTheWay)
             std::filesystem::create_directory(path("Users/Maria/Athenaze.lxs"));
         messages.clear();
+        ProgDialog::Unload(); // as at the program's start, whatever an earlier test left
         progress.text.clear();
         ASSERT_TRUE(startDrill({0.5}));
         whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
