@@ -8,6 +8,7 @@
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "platform/TopWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -163,7 +164,11 @@ void PickUserWin::QuitButton_Click() {
 void ShowPickUserWin() {
     if (!theWindow())
         theWindow() = new PickUserWin;
+    // In front of whatever window of the program is still shown (a help viewer stays when the
+    // main window hides); the owner is let go again, since it may close while this window is kept.
+    SetOwner(theWindow(), TopWindow());
     theWindow()->exec();
+    SetOwner(theWindow(), nullptr);
 }
 
 void UnloadPickUserWin() {

@@ -52,3 +52,8 @@ QWidget* TopWindow() {
             return window;
     return nullptr;
 }
+
+void SetOwner(QWidget* window, QWidget* owner) {
+    if (owner != window->parentWidget())
+        window->setParent(owner, window->windowFlags());
+}

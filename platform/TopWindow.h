@@ -7,3 +7,7 @@ class QWidget;
 // else the active window, else the window last active that is still shown, else any window shown;
 // nullptr while the program shows none.
 QWidget* TopWindow();
+
+// Gives a window that is kept between its showings a new owner (nullptr: none), as the same kind
+// of window.
+void SetOwner(QWidget* window, QWidget* owner);

@@ -1,12 +1,13 @@
 #include "vocab/ScoreFile.h"
 
+#include "app/MyApp.h"
 #include "platform/Numbers.h"
 
 #include <cmath>
 
 std::string ScoreFilePath(const std::string& userFolder, const std::string& listFileName) {
     const std::size_t keep = listFileName.size() > 4 ? listFileName.size() - 4 : 0;
-    return userFolder + "/" + listFileName.substr(0, keep) + ".lxs";
+    return userFolder + PathSeparator + listFileName.substr(0, keep) + ".lxs";
 }
 
 ScoreReader::ScoreReader(const std::string& path) : in_(path) {}

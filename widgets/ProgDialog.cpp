@@ -49,11 +49,8 @@ void ProgDialog::Unload() {
 
 void ProgDialog::ShowNow() {
     // In front of the window it reports for, which may be another at each use.
-    if (!isVisible()) {
-        QWidget* owner = TopWindow();
-        if (owner != parentWidget())
-            setParent(owner, windowFlags());
-    }
+    if (!isVisible())
+        SetOwner(this, TopWindow());
     show();
     // The window system maps a new window only through events; wait briefly for that so the
     // window is on screen before the caller's loop starts. Input stays queued meanwhile.

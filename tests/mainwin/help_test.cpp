@@ -2,6 +2,7 @@
 #include "MainWinFixture.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QTextBrowser>
 
 TEST_F(MainWinTest, HelpOpensTheHelpFileInOneViewerOwnedByTheWindow) {
@@ -24,6 +25,20 @@ TEST_F(MainWinTest, HelpOpensTheHelpFileInOneViewerOwnedByTheWindow) {
     EXPECT_TRUE(browser->toPlainText().startsWith("Contents"));
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Ἀθηνᾶ")));
     EXPECT_TRUE(messages.empty());
+
+    // The viewer stays when the main window hides to log on as another user: the user-choice
+    // window opens in front of it, and lets it go again once closed.
+    QPointer<QWidget> pick;
+    QWidget* owner = nullptr;
+    whenModal(QStringLiteral("PickUserWin"), [&](QWidget* win) {
+        pick = win;
+        owner = win->parentWidget();
+        clickUserEntry(win, "Maria", DoubleClick);
+    });
+    click(window, "Command3");
+    EXPECT_EQ(owner, browser->window());
+    ASSERT_NE(pick, nullptr);
+    EXPECT_EQ(pick->parentWidget(), nullptr);
 }
 
 TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
