@@ -1,7 +1,12 @@
+#include "app/MyApp.h"
 #include "app/PrefsFile.h"
 #include "platform/Folders.h"
 #include "support/FileSizeLimit.h"
-#include "support/ProgramTest.h"
+#include "support/Messages.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -27,13 +32,26 @@ LexivoPrefFile unusual() {
             .VocabFileName = "My list, new.lxv"};
 }
 
-class PrefsFileTest : public ProgramTest {
+// A user folder of the test's own, with messages recorded.
+class PrefsFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        RecordMessages(messages);
         UserFolder = path("Users");
         MakeFolder(UserFolder);
     }
+    void TearDown() override {
+        SetMessageSink(nullptr);
+        UserFolder.clear();
+    }
+    std::string path(const std::string& name) const { return folder.path(name); }
+    void write(const std::string& name, const std::string& bytes) const {
+        folder.write(name, bytes);
+    }
+    std::string read(const std::string& name) const { return TempFolder::read(path(name)); }
+
+    TempFolder folder;
+    std::vector<Message> messages;
 };
 
 TEST_F(PrefsFileTest, WrittenAsCrLfLinesAndReadBackOrMissing) {
