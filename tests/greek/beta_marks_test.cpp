@@ -51,7 +51,6 @@ TEST(Fields, SplitAtEverySeparator) {
 TEST(Fields, MissingFieldAndTooManyFieldsAreRunErrors) {
     for (int n : {3, 0, -1})
         EXPECT_EQ(RunErrorOf([n] { GetField("a,b", ",", n); }), ErrNo::SubscriptOutOfRange) << n;
-    EXPECT_EQ(RunErrorOf([] { GetField("", ",", 1); }), ErrNo::SubscriptOutOfRange);
 
     const std::string most(32766, ',');
     EXPECT_EQ(CountFields(most, ","), 32767);
