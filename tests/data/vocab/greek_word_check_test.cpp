@@ -19,9 +19,7 @@ TEST(GreekWordCheck, AcceptsSoundWords) {
         EXPECT_EQ(GreekWordProblem(word, Accents::Required), "") << word;
         EXPECT_EQ(GreekWordProblem(word, Accents::MayLack), "") << word;
     }
-}
-
-TEST(GreekWordCheck, AnUnaccentedWordStandsOnlyWhereAllowed) {
+    // An unaccented word stands only where a word may lack its accent.
     for (const char* word : {"e)n", "te", "ou)", "w(s"}) {
         EXPECT_EQ(GreekWordProblem(word, Accents::MayLack), "") << word;
         EXPECT_NE(GreekWordProblem(word, Accents::Required).find("no accent"), std::string::npos)
