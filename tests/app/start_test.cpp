@@ -2,7 +2,6 @@
 #include "support/ProgramTest.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 using ::testing::AllOf;
@@ -60,13 +59,7 @@ TEST_F(StartTest, UsersThatCannotBeMadeEndsTheProgram) {
 
 TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     makeData();
-    whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
-        whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
-            QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
-            click(newUser, "OkayButton");
-        });
-        click(win, "Start"); // the only entry, New User, is already selected
-    });
+    newUserWhenAsked(QStringLiteral("Anna"));
     EXPECT_TRUE(Main()); // the main window is left open
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed()); // only the program's ways end it

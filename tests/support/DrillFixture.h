@@ -122,14 +122,7 @@ protected:
         return text;
     }
 
-    // Saves the drill window as a picture when LEXIVO_PICTURES names a folder: for looking at its
-    // layout, not for checking it.
-    void picture(const char* name) const {
-        const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
-        QCoreApplication::processEvents();
-        if (!folder.isEmpty())
-            drill->grab().save(folder + "/" + name + ".png");
-    }
+    void picture(const char* name) const { ProgramTest::picture(drill, name); }
 
     // Lets the closed drill window go.
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +69,18 @@ inline void clickUserEntry(QWidget* pickUserWin, const QString& text,
 inline void chooseUserWhenAsked(const QString& name) {
     whenModal(QStringLiteral("PickUserWin"),
               [name](QWidget* win) { clickUserEntry(win, name, DoubleClick); });
+}
+
+// Chooses New User when the user-choice window asks, and types the name into the new-user window.
+inline void newUserWhenAsked(const QString& name) {
+    whenModal(QStringLiteral("PickUserWin"), [name](QWidget* win) {
+        whenModal(QStringLiteral("NewUser"), [name](QWidget* newUser) {
+            QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), name);
+            click(newUser, "OkayButton");
+        });
+        clickUserEntry(win, "New User");
+        click(win, "Start");
+    });
 }
 
 // A program folder of the test's own with the globals emptied, messages recorded, the splash
@@ -148,6 +161,15 @@ protected:
             if (auto* main = qobject_cast<WelcomeWin*>(top))
                 return main;
         return nullptr;
+    }
+
+    // Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at its
+    // layout, not for checking it.
+    static void picture(QWidget* window, const char* name) {
+        const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
+        QCoreApplication::processEvents();
+        if (!folder.isEmpty())
+            window->grab().save(folder + "/" + name + ".png");
     }
 
     // Lets the process started by the next death test work in this test's folder.
