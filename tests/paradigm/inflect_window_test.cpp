@@ -111,11 +111,9 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     SetRandomScript(items({{0.99, 4}, {0.99, 3}, {0.99, 5}, {0.99, 6}, {0.99, 1}, {0.99, 2}}, 7));
     beginTyped(1, 100, true, "6");
 
-    // A participle, with accents counting: the boxes follow the main window's choice.
-    EXPECT_EQ(layout(), "typed");
-    EXPECT_TRUE(shown("VoiceFrame")); // covered by the panel, as neither layout hides it
+    // A participle, with accents counting: the boxes follow the main window's choice. The layout
+    // and the verb shown are checked item by item in the next test.
     EXPECT_EQ(prompt(), "Present|Active|Participle|Fem. Nom.|Plural|");
-    EXPECT_EQ(label("ConjVerbField"), greek("luvw"));
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
@@ -149,7 +147,6 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
 
     // An infinitive: no person or number; capitals are wrong however the marks are judged.
     EXPECT_EQ(status(), " 7| 5| 0| 1| 0%|");
-    EXPECT_EQ(layout(), "typed");
     EXPECT_EQ(prompt(), "Present|Active|Infinitive|||");
     picture("typed-infinitive");
     answer("LU/EIN");

@@ -84,16 +84,11 @@ protected:
             box->item(row)->setCheckState(Qt::Checked);
     }
 
-    // Picks the parse: the word list's row (-1 leaves it) and option buttons, then Enter.
-    void parse(int row, std::initializer_list<const char*> buttons) {
-        if (row >= 0)
-            child<QListWidget>(drill, wordList())->item(row)->setSelected(true);
+    // Picks the parse by its option buttons, then clicks Enter.
+    void parse(std::initializer_list<const char*> buttons) {
         for (const char* name : buttons)
             QTest::mouseClick(child<QRadioButton>(drill, name), Qt::LeftButton);
         click(drill, "EnterButton");
-    }
-    const char* wordList() const {
-        return drill->objectName() == "VerbQuizWindow" ? "VerbListField" : "NounListField";
     }
 
     // The one-second pause after a right answer runs out.
