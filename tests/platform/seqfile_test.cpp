@@ -20,11 +20,12 @@ TEST(ReadLines, SplitsAtCrLfOrLfAndNeedsAReadableFile) {
     EXPECT_EQ(RunErrorOf([&] { ValueReader in(dir.path("none")); }), ErrNo::FileNotFound);
 }
 
-// A quoted value keeps its blanks and may cross lines; what follows its closing quote is dropped.
+// A quoted value keeps its blanks and may cross lines; what follows its closing quote is dropped;
+// a quote never closed reads past the end.
 TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
     TempFolder dir;
     ValueReader in(dir.write("v", "50\r\n\"Athenaze.lxv\",15,  \"a, b\"  ,  x y  \n\n\" 3\"\r\n"
-                                  "\"\"\r\n\"two\r\nlines\"junk,\"last\""));
+                                  "\"\"\r\n\"two\r\nlines\"junk,\"last\",\"open"));
     EXPECT_EQ(in.NextInt16(), 50);
     EXPECT_EQ(in.NextValue(), "Athenaze.lxv");
     EXPECT_EQ(in.NextInt16(), 15);
