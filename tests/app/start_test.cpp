@@ -17,13 +17,21 @@ const std::string UsersCreated = "There was no folder named Users in the same fo
 
 using StartTest = ProgramTest;
 
-TEST_F(StartTest, WithoutDataOnlyTheDataMessageAppearsAndTheProgramEnds) {
+// Without Data only its message appears; a Users folder that cannot be made ends the program too.
+TEST_F(StartTest, WithoutDataOrUsersTheProgramEnds) {
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0),
                 AllOf(HasSubstr(messageLine(NoData, MsgIcon::Stop)), Not(HasSubstr("Users"))));
     EXPECT_FALSE(FolderExists(path("Users")));
 
     MakeFolder(path("Users"));
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0), HasSubstr(messageLine(NoData, MsgIcon::Stop)));
+
+    std::filesystem::remove(path("Users"));
+    makeData();
+    write("Users", "a file where the folder belongs");
+    EXPECT_EXIT(Main(), testing::ExitedWithCode(0),
+                AllOf(HasSubstr("[Stop] There was no folder named Users"),
+                      Not(HasSubstr("so I created one"))));
 }
 
 // Unrecorded, the first message of all is shown in the program's message box: the start
@@ -47,14 +55,6 @@ TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
             Main();
         },
         testing::ExitedWithCode(0), HasSubstr("box: Lexivo|" + NoData));
-}
-
-TEST_F(StartTest, UsersThatCannotBeMadeEndsTheProgram) {
-    makeData();
-    write("Users", "a file where the folder belongs");
-    EXPECT_EXIT(Main(), testing::ExitedWithCode(0),
-                AllOf(HasSubstr("[Stop] There was no folder named Users"),
-                      Not(HasSubstr("so I created one"))));
 }
 
 TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
