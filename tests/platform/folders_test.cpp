@@ -34,10 +34,8 @@ TEST(Folders, AreMadeOnceAndToldFromFiles) {
     EXPECT_EQ(folders, (Names{"Anna", "bob smith ", "link"}));
     EXPECT_EQ(FileNames(dir.path()), Names{"file.lxv"});
     EXPECT_EQ(SubFolderNames(dir.path("none")), Names{});
-}
 
-TEST(Folders, ListInTheFileSystemsOrder) {
-    TempFolder dir;
+    // Sub-folders come in the file system's order.
     for (const char* name : {"zeta", "alpha", "Mu", "beta", "10", "9"})
         MakeFolder(dir.path(name));
     Names expected;
