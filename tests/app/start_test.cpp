@@ -37,21 +37,16 @@ TEST_F(StartTest, WithoutDataOrUsersTheProgramEnds) {
 // Unrecorded, the first message of all is shown in the program's message box: the start
 // routine puts it in place before anything else.
 TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
-    const std::function<void()> okWhenShown = [&okWhenShown] {
-        QTimer::singleShot(5, qApp, [&okWhenShown] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return okWhenShown();
-            std::cerr << "box: " << box->windowTitle().toStdString() << "|"
-                      << box->text().toStdString() << std::endl;
-            box->button(QMessageBox::Ok)->click();
-        });
-    };
     EXPECT_EXIT(
         {
             SetMessageSink(nullptr);
             SetMessageShower(nullptr);
-            okWhenShown();
+            whenModal(QString(), [](QWidget* window) { // a message box has no name
+                auto* box = static_cast<QMessageBox*>(window);
+                std::cerr << "box: " << box->windowTitle().toStdString() << "|"
+                          << box->text().toStdString() << std::endl;
+                box->button(QMessageBox::Ok)->click();
+            });
             Main();
         },
         testing::ExitedWithCode(0), HasSubstr("box: Lexivo|" + NoData));
