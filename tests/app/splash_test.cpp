@@ -12,6 +12,7 @@ TEST_F(SplashTest, ClosesAtAClickOrWhenItsTimeIsUp) {
     auto* timer = splash.findChild<QTimer*>("SplashTimer");
     ASSERT_NE(timer, nullptr);
     splash.show();
+    picture(&splash, "splash");
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
         QTest::keyClick(&splash, key);
     EXPECT_TRUE(splash.isVisible());

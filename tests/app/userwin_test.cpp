@@ -62,6 +62,7 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
 
     write("Users/notes.txt", "a file is no profile");
     load({"Zoe", "anna", "Bob Smith", " Cleo "});
+    picture(win.get(), "users");
     std::vector<std::string> expected = SubFolderNames(UsersFolder);
     expected.push_back("New User");
     EXPECT_EQ(entries(), expected);

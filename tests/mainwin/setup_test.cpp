@@ -61,6 +61,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     std::string presses;
     for (int tab : {0, 1, 2, 0, 2, 1}) {
         find<QTabBar>("MainTab")->setCurrentIndex(tab);
+        picture(window, ("main" + std::to_string(tab)).c_str());
         QTest::keyClick(find<QLineEdit>("HowManyField"), tab == 1 ? Qt::Key_Enter : Qt::Key_Return,
                         tab == 1 ? Qt::KeypadModifier : Qt::NoModifier);
         for (int pane = 0; pane < 3; ++pane)

@@ -37,9 +37,6 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         makeData();
-        if (!qgetenv("LEXIVO_PICTURES").isEmpty()) // the font the build made, for the pictures
-            QFile::copy(qgetenv("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf",
-                        QString::fromStdString(path("Data/Ortholex.ttf")));
         write("Data/Verbs.lxd", "2\r\n"
                                 "01111111,lu/w\r\n"     // 1 present active indicative 1 sg
                                 "01111131,lu/omen\r\n"  // 2 1 pl
@@ -117,7 +114,7 @@ protected:
         return text;
     }
 
-    void picture(const char* name) const { ProgramTest::picture(drill, name); }
+    void picture(const char* name) const { ::picture(drill, name); }
 
     // Lets the closed drill window go.
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -37,6 +37,15 @@ inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
+// Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at its layout,
+// not for checking it.
+inline void picture(QWidget* window, const char* name) {
+    const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
+    QCoreApplication::processEvents();
+    if (!folder.isEmpty())
+        window->grab().save(folder + "/" + name + ".png");
+}
+
 // Opens the Beta-code chart with the drill window's BetaButton and closes it by its close box,
 // which leaves the button offering the chart again; then opens it once more.
 inline void openTheChartTwice(QWidget* drill) {
@@ -47,7 +56,8 @@ inline void openTheChartTwice(QWidget* drill) {
     BetaCodeWin::Loaded()->close();
     EXPECT_EQ(beta->text(), "Show Beta-Code Template");
     click(drill, "BetaButton");
-    EXPECT_NE(BetaCodeWin::Loaded(), nullptr);
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    picture(BetaCodeWin::Loaded(), "chart");
 }
 
 // Clicks, or double-clicks as the platform delivers it (press, release, double-click press,
@@ -133,6 +143,9 @@ protected:
         write("Data/VerbIndex.lxd", "1\r\n01111111 01111112\r\n");
         write("Data/Nouns.lxd", "2\r\n011111,lo/gos\r\n021121,xw/ra\r\n");
         write("Data/NounIndex.lxd", "1\r\n011111 011112\r\n");
+        if (!qEnvironmentVariableIsEmpty("LEXIVO_PICTURES")) // the font the build made
+            QFile::copy(qEnvironmentVariable("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf",
+                        QString::fromStdString(path("Data/Ortholex.ttf")));
     }
 
     // The Data folder that the build made, and the installed fonts, in place of the test's own:
@@ -161,15 +174,6 @@ protected:
             if (auto* main = qobject_cast<WelcomeWin*>(top))
                 return main;
         return nullptr;
-    }
-
-    // Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at its
-    // layout, not for checking it.
-    static void picture(QWidget* window, const char* name) {
-        const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
-        QCoreApplication::processEvents();
-        if (!folder.isEmpty())
-            window->grab().save(folder + "/" + name + ".png");
     }
 
     // Lets the process started by the next death test work in this test's folder.
