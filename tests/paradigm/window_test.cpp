@@ -105,7 +105,8 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
 }
 
 // End Drill, the close box and the Drill menu: no tick of the pause runs behind the summary or
-// after the window, the Beta-Code chart goes with the window; File > Quit ends the program.
+// after the window, the Beta-Code chart goes with the window. A How Many? of none or below ends
+// the drill at once; File > Quit ends the program.
 TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
     startProgram();
     for (int way = 0; way < 3; ++way) {
@@ -137,6 +138,13 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         EXPECT_EQ(messages.size(), way == 1 ? 0u : 1u); // the summary, unless closed
         EXPECT_TRUE(main->isVisible());
         EXPECT_EQ(VerbQuizWindow::Loaded(), nullptr);
+        settle();
+    }
+    for (const char* howMany : {"", "0", "-3"}) {
+        messages.clear();
+        begin(1, howMany);
+        ASSERT_EQ(messages.size(), 1u) << howMany;
+        EXPECT_EQ(messages[0].text.substr(0, 35), "You were drilled on 0 verb forms.\r\n");
         settle();
     }
     begin(1, "3");
@@ -180,17 +188,6 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
         ASSERT_TRUE(drill->isVisible());
     }
     RecordMessages(messages);
-}
-
-TEST_F(DrillTest, AHowManyOfNoneOrBelowEndsTheDrillAtOnce) {
-    startProgram();
-    for (const char* howMany : {"", "0", "-3"}) {
-        messages.clear();
-        begin(1, howMany);
-        ASSERT_EQ(messages.size(), 1u) << howMany;
-        EXPECT_EQ(messages[0].text.substr(0, 35), "You were drilled on 0 verb forms.\r\n");
-        settle();
-    }
 }
 
 // Damaged lines of a paradigm file and words listed from the 100th on are never candidates; a

@@ -107,7 +107,9 @@ TEST_F(VerbPaneTest, PrefsReadBackWhatWasSavedAndOnlyTheCodesTheyKnow) {
                                                MsgIcon::Stop}}));
 }
 
-TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
+// Preferences that cannot be applied give the defaults after a message; a missing file gives them
+// silently; the default and uncheck buttons, and a click on an item.
+TEST_F(VerbPaneTest, DefaultsAndClicks) {
     loadList();
     const std::string files[] = {
         "\"02,05\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n", // beyond the list
@@ -124,11 +126,9 @@ TEST_F(VerbPaneTest, PrefsThatCannotBeAppliedGiveTheDefaultsAfterAMessage) {
         EXPECT_EQ(messages, std::vector<Message>{prefsError}) << file;
         expectDefaults("1000");
     }
-}
-
-TEST_F(VerbPaneTest, DefaultSettingsUncheckAllAndClicks) {
-    loadList();
+    std::filesystem::remove(user.path("VerbPrefs.lxp"));
     checkEverything();
+    messages.clear();
     pane->LoadVerbPrefs(); // a new user has no file: the defaults, silently
     expectDefaults("1000");
     EXPECT_TRUE(messages.empty());
