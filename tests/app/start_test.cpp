@@ -2,7 +2,6 @@
 #include "support/ProgramTest.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 using ::testing::AllOf;
@@ -18,39 +17,16 @@ const std::string UsersCreated = "There was no folder named Users in the same fo
 
 using StartTest = ProgramTest;
 
-TEST_F(StartTest, WithoutDataOnlyTheDataMessageAppearsAndTheProgramEnds) {
+// Without Data only its message appears; a Users folder that cannot be made ends the program too.
+TEST_F(StartTest, WithoutDataOrUsersTheProgramEnds) {
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0),
                 AllOf(HasSubstr(messageLine(NoData, MsgIcon::Stop)), Not(HasSubstr("Users"))));
     EXPECT_FALSE(FolderExists(path("Users")));
 
     MakeFolder(path("Users"));
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0), HasSubstr(messageLine(NoData, MsgIcon::Stop)));
-}
 
-// Unrecorded, the first message of all is shown in the program's message box: the start
-// routine puts it in place before anything else.
-TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
-    const std::function<void()> okWhenShown = [&okWhenShown] {
-        QTimer::singleShot(5, qApp, [&okWhenShown] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return okWhenShown();
-            std::cerr << "box: " << box->windowTitle().toStdString() << "|"
-                      << box->text().toStdString() << std::endl;
-            box->button(QMessageBox::Ok)->click();
-        });
-    };
-    EXPECT_EXIT(
-        {
-            SetMessageSink(nullptr);
-            SetMessageShower(nullptr);
-            okWhenShown();
-            Main();
-        },
-        testing::ExitedWithCode(0), HasSubstr("box: Lexivo|" + NoData));
-}
-
-TEST_F(StartTest, UsersThatCannotBeMadeEndsTheProgram) {
+    std::filesystem::remove(path("Users"));
     makeData();
     write("Users", "a file where the folder belongs");
     EXPECT_EXIT(Main(), testing::ExitedWithCode(0),
@@ -58,15 +34,27 @@ TEST_F(StartTest, UsersThatCannotBeMadeEndsTheProgram) {
                       Not(HasSubstr("so I created one"))));
 }
 
+// Unrecorded, the first message of all is shown in the program's message box: the start
+// routine puts it in place before anything else.
+TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
+    EXPECT_EXIT(
+        {
+            SetMessageSink(nullptr);
+            SetMessageShower(nullptr);
+            whenModal(QString(), [](QWidget* window) { // a message box has no name
+                auto* box = static_cast<QMessageBox*>(window);
+                std::cerr << "box: " << box->windowTitle().toStdString() << "|"
+                          << box->text().toStdString() << std::endl;
+                box->button(QMessageBox::Ok)->click();
+            });
+            Main();
+        },
+        testing::ExitedWithCode(0), HasSubstr("box: Lexivo|" + NoData));
+}
+
 TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     makeData();
-    whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
-        whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
-            QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
-            click(newUser, "OkayButton");
-        });
-        click(win, "Start"); // the only entry, New User, is already selected
-    });
+    newUserWhenAsked(QStringLiteral("Anna"));
     EXPECT_TRUE(Main()); // the main window is left open
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed()); // only the program's ways end it

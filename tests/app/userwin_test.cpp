@@ -54,7 +54,7 @@ void typeName(QWidget* newUser, const QString& text) {
     QTest::keyClicks(nameField(newUser), text);
 }
 
-TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceBeforeStart) {
+TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) {
     load();
     EXPECT_EQ(entries(), std::vector<std::string>{"New User"});
     EXPECT_TRUE(userList()->item(0)->isSelected());
@@ -62,6 +62,7 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceBeforeStart) {
 
     write("Users/notes.txt", "a file is no profile");
     load({"Zoe", "anna", "Bob Smith", " Cleo "});
+    picture(win.get(), "users");
     std::vector<std::string> expected = SubFolderNames(UsersFolder);
     expected.push_back("New User");
     EXPECT_EQ(entries(), expected);
@@ -69,42 +70,19 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceBeforeStart) {
     QTest::keyClick(win.get(), Qt::Key_Return); // Start is the default button, but disabled
     EXPECT_TRUE(win->isVisible());
 
+    // A profile that vanished is not chosen.
+    std::filesystem::remove(UsersFolder + "/Zoe");
+    clickUserEntry(win.get(), "Zoe");
+    QTest::mouseClick(startButton(), Qt::LeftButton);
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(UserFolder, "");
+    EXPECT_EQ(messages, std::vector<Message>{CouldNotSetUp});
+
     clickUserEntry(win.get(), " Cleo ");
     EXPECT_TRUE(startButton()->isEnabled());
     QTest::keyClick(userList(), Qt::Key_Return);
     EXPECT_FALSE(win->isVisible());
     EXPECT_EQ(UserFolder, UsersFolder + "/ Cleo ");
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(UserWinTest, AProfileThatVanishedIsNotChosen) {
-    load({"Anna"});
-    std::filesystem::remove(UsersFolder + "/Anna");
-    clickUserEntry(win.get(), "Anna");
-    QTest::mouseClick(startButton(), Qt::LeftButton);
-    EXPECT_TRUE(win->isVisible());
-    EXPECT_EQ(UserFolder, "");
-    EXPECT_EQ(messages, std::vector<Message>{CouldNotSetUp});
-}
-
-TEST_F(UserWinTest, NewUserCreatesTheProfileAndLogsOn) {
-    load({"Anna"});
-    openNewUser([](QWidget* newUser) {
-        auto* okay = child<QPushButton>(newUser, "OkayButton");
-        EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
-        EXPECT_FALSE(okay->isEnabled());
-        // Typed key by key, letters beyond ASCII too; the first replaces the selected text.
-        for (QChar c : QStringLiteral("Kallisti Καλλίστη"))
-            QTest::sendKeyEvent(QTest::Click, nameField(newUser), Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
-        EXPECT_TRUE(okay->isEnabled());
-        QTest::keyClick(nameField(newUser), Qt::Key_Return); // Okay is the default button
-    });
-    EXPECT_FALSE(win->isVisible());
-    EXPECT_EQ(UserFolder, UsersFolder + "/Kallisti Καλλίστη");
-    EXPECT_TRUE(FolderExists(UserFolder));
-    EXPECT_TRUE(FileNames(UserFolder).empty());
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UserWinTest, NameInUseResetsTheFieldAndKeepsTheWindowOpen) {
@@ -156,9 +134,13 @@ TEST_F(UserWinTest, NamesThatAreNotOneFolderAreRefused) {
     EXPECT_EQ(SubFolderNames(UsersFolder), std::vector<std::string>{longest.toStdString()});
 }
 
-TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedByItsCloseBox) {
+// The new-user window keeps its text until it is closed by its close box; Okay then creates the
+// profile and logs on.
+TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedAndCreatesTheProfile) {
     load();
     openNewUser([](QWidget* newUser) {
+        EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
+        EXPECT_FALSE(child<QPushButton>(newUser, "OkayButton")->isEnabled());
         typeName(newUser, "Zed");
         QTest::keyClick(nameField(newUser), Qt::Key_Escape); // no cancel key
         EXPECT_TRUE(newUser->isVisible());
@@ -176,10 +158,18 @@ TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedByItsCloseBox) {
     EXPECT_EQ(entries(), std::vector<std::string>{"New User"}); // refilled
 
     openNewUser([](QWidget* newUser) {
-        EXPECT_EQ(nameField(newUser)->text(), "Type Name Here");
-        click(newUser, "CancelButton");
+        EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
+        // Typed key by key, letters beyond ASCII too; the first replaces the selected text.
+        for (QChar c : QStringLiteral("Kallisti Καλλίστη"))
+            QTest::sendKeyEvent(QTest::Click, nameField(newUser), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        QTest::keyClick(nameField(newUser), Qt::Key_Return); // Okay is the default button
     });
-    EXPECT_TRUE(SubFolderNames(UsersFolder).empty());
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_EQ(UserFolder, UsersFolder + "/Kallisti Καλλίστη");
+    EXPECT_EQ(SubFolderNames(UsersFolder), std::vector<std::string>{"Kallisti Καλλίστη"});
+    EXPECT_TRUE(FileNames(UserFolder).empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 // After an abandoned log-on the close box keeps the user; without one, it ends the program as

@@ -22,6 +22,7 @@ TEST_F(MainWinTest, HelpOpensTheHelpFileInOneViewerOwnedByTheWindow) {
     find<QAction>("mnuHelpHelp")->trigger();
     EXPECT_EQ(window->findChildren<QTextBrowser*>().size(), 1);
     EXPECT_TRUE(browser->window()->isVisible());
+    picture(browser->window(), "help");
     EXPECT_TRUE(browser->toPlainText().startsWith("Contents"));
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Ἀθηνᾶ")));
     EXPECT_TRUE(messages.empty());

@@ -2,13 +2,11 @@
 // the sliders and the default settings.
 #include "MainWinFixture.h"
 #include "platform/Folders.h"
-#include "widgets/DigitKeys.h"
 #include "widgets/SpinArrows.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QToolButton>
 
 namespace {
@@ -116,21 +114,16 @@ TEST_F(MainWinTest, SettingsAndTheirDefaults) {
 }
 
 // A key held with Ctrl reaches the window's shortcut even from a number field: Ctrl+V begins the
-// verb drill instead of pasting.
-TEST(DigitKeysTest, TheWindowsShortcutsGoBeforeTheField) {
-    QWidget window;
-    auto* field = new QLineEdit(&window);
-    AcceptDigitKeysOnly(field);
-    QAction verbDrill(QStringLiteral("Begin Verb Drill"), &window);
-    verbDrill.setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
-    window.addAction(&verbDrill);
-    QSignalSpy begun(&verbDrill, &QAction::triggered);
+// verb drill (which finds no verb chosen) instead of pasting.
+TEST_F(MainWinTest, TheWindowsShortcutsGoBeforeANumberField) {
+    start();
+    find<QPushButton>("BevelButton2")->click();
     QApplication::clipboard()->setText(QStringLiteral("77"));
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(begun.count(), 1);
-    EXPECT_EQ(field->text(), "");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    find<QLineEdit>("StartField")->setFocus();
+    QTest::keyClick(find<QLineEdit>("StartField"), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text.substr(0, 40), "You need to choose at least one verb fro");
+    EXPECT_EQ(text("StartField"), " 1");
 }

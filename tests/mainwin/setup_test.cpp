@@ -15,8 +15,12 @@ QStringList entries(const QAbstractItemModel* list) {
 
 } // namespace
 
-TEST_F(MainWinTest, FontListsHoldTheInstalledFontsAndOrtholexAlone) {
+// The font lists hold the installed fonts, the Greek one Ortholex alone; the vocabulary lists are
+// the files whose names end in lower-case .lxv.
+TEST_F(MainWinTest, TheListsHoldTheInstalledFontsAndTheVocabularyLists) {
     SetInstalledFontsForTest(std::vector<std::string>{"Zapf", "Ortholex", "Arial"});
+    for (const char* name : {"Capitals.LXV", "Notes.lxv.txt", ".lxv"})
+        write(std::string("Data/") + name, "0\r\n");
     start();
     EXPECT_EQ(Prefs.EnglishFont, "Zapf"); // without MS Sans Serif, the first font
     EXPECT_TRUE(messages.empty());        // a missing English font is no one's concern
@@ -25,26 +29,18 @@ TEST_F(MainWinTest, FontListsHoldTheInstalledFontsAndOrtholexAlone) {
     EXPECT_EQ(entries(find<QComboBox>("GreekFont")->model()), QStringList({"Ortholex"}));
     english->setCurrentIndex(2);
     EXPECT_EQ(Prefs.EnglishFont, "Arial");
-}
-
-TEST_F(MainWinTest, WithoutOrtholexTheProgramEnds) {
-    for (const char* fonts : {"", "ortholex", "Ortholex3"}) {
-        SCOPED_TRACE(fonts);
-        SetInstalledFontsForTest(std::vector<std::string>{"Arial", fonts});
-        expectStartEndsSaying("You must install the Ortholex font before using Lexivo.");
-    }
-}
-
-TEST_F(MainWinTest, OnlyFilesEndingInLowerCaseLxvAreVocabularyLists) {
-    for (const char* name : {"Capitals.LXV", "Notes.lxv.txt", ".lxv"})
-        write(std::string("Data/") + name, "0\r\n");
-    start();
     QStringList lists = entries(find<QListWidget>("FileField")->model());
     lists.sort();
     EXPECT_EQ(lists, QStringList({".lxv", "Athenaze.lxv", "Other.lxv"}));
 }
 
-TEST_F(MainWinTest, WithoutAVocabularyListTheProgramEnds) {
+TEST_F(MainWinTest, WithoutOrtholexOrAVocabularyListTheProgramEnds) {
+    for (const char* fonts : {"", "ortholex", "Ortholex3"}) {
+        SCOPED_TRACE(fonts);
+        SetInstalledFontsForTest(std::vector<std::string>{"Arial", fonts});
+        expectStartEndsSaying("You must install the Ortholex font before using Lexivo.");
+    }
+    SetInstalledFontsForTest(std::vector<std::string>{"Ortholex"});
     std::filesystem::remove(path("Data/Athenaze.lxv"));
     std::filesystem::remove(path("Data/Other.lxv"));
     write("Data/Athenaze.LXV", "0\r\n");
@@ -65,6 +61,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     std::string presses;
     for (int tab : {0, 1, 2, 0, 2, 1}) {
         find<QTabBar>("MainTab")->setCurrentIndex(tab);
+        picture(window, ("main" + std::to_string(tab)).c_str());
         QTest::keyClick(find<QLineEdit>("HowManyField"), tab == 1 ? Qt::Key_Enter : Qt::Key_Return,
                         tab == 1 ? Qt::KeypadModifier : Qt::NoModifier);
         for (int pane = 0; pane < 3; ++pane)

@@ -8,11 +8,16 @@
 
 using Names = std::vector<std::string>;
 
-TEST(Folders, TellFoldersFromFiles) {
+TEST(Folders, AreMadeOnceAndToldFromFiles) {
     TempFolder dir;
     dir.write("file.lxv", "x");
     ASSERT_TRUE(MakeFolder(dir.path("Anna")));
     ASSERT_TRUE(MakeFolder(dir.path("bob smith ")));
+    // A folder needs its parent and a name that nothing has yet.
+    EXPECT_FALSE(MakeFolder(dir.path("a/b")));
+    EXPECT_FALSE(MakeFolder(dir.path("Anna")));
+    EXPECT_FALSE(MakeFolder(dir.path("file.lxv")));
+    EXPECT_FALSE(MakeFolder(""));
     std::filesystem::create_directory_symlink(dir.path("Anna"), dir.path("link"));
 
     EXPECT_TRUE(FolderExists(dir.path("Anna")));
@@ -29,10 +34,8 @@ TEST(Folders, TellFoldersFromFiles) {
     EXPECT_EQ(folders, (Names{"Anna", "bob smith ", "link"}));
     EXPECT_EQ(FileNames(dir.path()), Names{"file.lxv"});
     EXPECT_EQ(SubFolderNames(dir.path("none")), Names{});
-}
 
-TEST(Folders, ListInTheFileSystemsOrder) {
-    TempFolder dir;
+    // Sub-folders come in the file system's order.
     for (const char* name : {"zeta", "alpha", "Mu", "beta", "10", "9"})
         MakeFolder(dir.path(name));
     Names expected;
@@ -40,14 +43,4 @@ TEST(Folders, ListInTheFileSystemsOrder) {
                                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted))
         expected.push_back(name.toStdString());
     EXPECT_EQ(SubFolderNames(dir.path()), expected);
-}
-
-TEST(Folders, MakeFolderNeedsAParentAndANewName) {
-    TempFolder dir;
-    EXPECT_FALSE(MakeFolder(dir.path("a/b")));
-    EXPECT_TRUE(MakeFolder(dir.path("a")));
-    EXPECT_FALSE(MakeFolder(dir.path("a")));
-    dir.write("f", "");
-    EXPECT_FALSE(MakeFolder(dir.path("f")));
-    EXPECT_FALSE(MakeFolder(""));
 }

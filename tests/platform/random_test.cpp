@@ -15,13 +15,3 @@ TEST(Rnd, StaysInsideZeroToOne) {
     EXPECT_LT(low, 0.01);
     EXPECT_GT(high, 0.99);
 }
-
-TEST(Rnd, ScriptIsReturnedInTurnUntilCleared) {
-    SetRandomScript({0.25, 0.5});
-    Randomize();
-    EXPECT_EQ(Rnd(), 0.25);
-    EXPECT_EQ(Rnd(), 0.5);
-    EXPECT_EQ(Rnd(), 0.25);
-    SetRandomScript({});
-    EXPECT_NE(Rnd(), 0.5);
-}

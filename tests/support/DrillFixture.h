@@ -37,9 +37,6 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         makeData();
-        if (!qgetenv("LEXIVO_PICTURES").isEmpty()) // the font the build made, for the pictures
-            QFile::copy(qgetenv("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf",
-                        QString::fromStdString(path("Data/Ortholex.ttf")));
         write("Data/Verbs.lxd", "2\r\n"
                                 "01111111,lu/w\r\n"     // 1 present active indicative 1 sg
                                 "01111131,lu/omen\r\n"  // 2 1 pl
@@ -84,16 +81,11 @@ protected:
             box->item(row)->setCheckState(Qt::Checked);
     }
 
-    // Picks the parse: the word list's row (-1 leaves it) and option buttons, then Enter.
-    void parse(int row, std::initializer_list<const char*> buttons) {
-        if (row >= 0)
-            child<QListWidget>(drill, wordList())->item(row)->setSelected(true);
+    // Picks the parse by its option buttons, then clicks Enter.
+    void parse(std::initializer_list<const char*> buttons) {
         for (const char* name : buttons)
             QTest::mouseClick(child<QRadioButton>(drill, name), Qt::LeftButton);
         click(drill, "EnterButton");
-    }
-    const char* wordList() const {
-        return drill->objectName() == "VerbQuizWindow" ? "VerbListField" : "NounListField";
     }
 
     // The one-second pause after a right answer runs out.
@@ -122,14 +114,7 @@ protected:
         return text;
     }
 
-    // Saves the drill window as a picture when LEXIVO_PICTURES names a folder: for looking at its
-    // layout, not for checking it.
-    void picture(const char* name) const {
-        const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
-        QCoreApplication::processEvents();
-        if (!folder.isEmpty())
-            drill->grab().save(folder + "/" + name + ".png");
-    }
+    void picture(const char* name) const { ::picture(drill, name); }
 
     // Lets the closed drill window go.
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

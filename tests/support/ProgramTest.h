@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -36,6 +37,15 @@ inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
+// Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at its layout,
+// not for checking it.
+inline void picture(QWidget* window, const char* name) {
+    const QString folder = QString::fromLocal8Bit(qgetenv("LEXIVO_PICTURES"));
+    QCoreApplication::processEvents();
+    if (!folder.isEmpty())
+        window->grab().save(folder + "/" + name + ".png");
+}
+
 // Opens the Beta-code chart with the drill window's BetaButton and closes it by its close box,
 // which leaves the button offering the chart again; then opens it once more.
 inline void openTheChartTwice(QWidget* drill) {
@@ -46,7 +56,8 @@ inline void openTheChartTwice(QWidget* drill) {
     BetaCodeWin::Loaded()->close();
     EXPECT_EQ(beta->text(), "Show Beta-Code Template");
     click(drill, "BetaButton");
-    EXPECT_NE(BetaCodeWin::Loaded(), nullptr);
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
+    picture(BetaCodeWin::Loaded(), "chart");
 }
 
 // Clicks, or double-clicks as the platform delivers it (press, release, double-click press,
@@ -68,6 +79,18 @@ inline void clickUserEntry(QWidget* pickUserWin, const QString& text,
 inline void chooseUserWhenAsked(const QString& name) {
     whenModal(QStringLiteral("PickUserWin"),
               [name](QWidget* win) { clickUserEntry(win, name, DoubleClick); });
+}
+
+// Chooses New User when the user-choice window asks, and types the name into the new-user window.
+inline void newUserWhenAsked(const QString& name) {
+    whenModal(QStringLiteral("PickUserWin"), [name](QWidget* win) {
+        whenModal(QStringLiteral("NewUser"), [name](QWidget* newUser) {
+            QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), name);
+            click(newUser, "OkayButton");
+        });
+        clickUserEntry(win, "New User");
+        click(win, "Start");
+    });
 }
 
 // A program folder of the test's own with the globals emptied, messages recorded, the splash
@@ -120,6 +143,9 @@ protected:
         write("Data/VerbIndex.lxd", "1\r\n01111111 01111112\r\n");
         write("Data/Nouns.lxd", "2\r\n011111,lo/gos\r\n021121,xw/ra\r\n");
         write("Data/NounIndex.lxd", "1\r\n011111 011112\r\n");
+        if (!qEnvironmentVariableIsEmpty("LEXIVO_PICTURES")) // the font the build made
+            QFile::copy(qEnvironmentVariable("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf",
+                        QString::fromStdString(path("Data/Ortholex.ttf")));
     }
 
     // The Data folder that the build made, and the installed fonts, in place of the test's own:

@@ -36,10 +36,13 @@ protected:
     QWidget* startDrill(std::vector<double> script) {
         WritePrefsFile(path("Users/Maria/Prefs.lxp"), prefs);
         main = start(QStringLiteral("Maria"));
+        return beginDrill(std::move(script));
+    }
+    // Clicks "Begin Drill" on the main window with these random numbers scripted.
+    QWidget* beginDrill(std::vector<double> script) {
         SetRandomScript(std::move(script));
         click(main, "VocabBeginButton");
-        quiz = quizWindow();
-        return quiz;
+        return quiz = quizWindow();
     }
 
     static QWidget* quizWindow() {
@@ -81,12 +84,6 @@ protected:
     }
     void pressEnter() { click(quiz, "Enter"); }
 
-    // Saves the window as a picture when LEXIVO_PICTURES names a folder: for looking at the
-    // layout, not for checking it.
-    static void picture(QWidget* window, const char* name) {
-        if (!qEnvironmentVariableIsEmpty("LEXIVO_PICTURES"))
-            window->grab().save(qEnvironmentVariable("LEXIVO_PICTURES") + "/" + name + ".png");
-    }
     static QString greek(const char* beta) { return DisplayFontToQString(BetaToDisplayFont(beta)); }
 
     LexivoPrefFile prefs;

@@ -48,14 +48,7 @@ protected:
     // Creates the user Anna at the program's start and begins a drill of this many items on the
     // main window, set up as above through its controls.
     void beginAsNewUser(int items, std::vector<double> script) {
-        whenModal(QStringLiteral("PickUserWin"), [](QWidget* win) {
-            whenModal(QStringLiteral("NewUser"), [](QWidget* newUser) {
-                QTest::keyClicks(child<QLineEdit>(newUser, "NameField"), "Anna");
-                click(newUser, "OkayButton");
-            });
-            clickUserEntry(win, "New User");
-            click(win, "Start");
-        });
+        newUserWhenAsked(QStringLiteral("Anna"));
         ASSERT_TRUE(Main());
         main = mainWindow();
         auto* howMany = child<QLineEdit>(main, "HowManyField");
@@ -64,10 +57,7 @@ protected:
         child<QSlider>(main, "PercentActive")->setValue(50);
         child<QSlider>(main, "ReviewSlide")->setValue(100);
         ASSERT_TRUE(child<QCheckBox>(main, "Accents")->isChecked());
-        SetRandomScript(std::move(script));
-        click(main, "VocabBeginButton");
-        quiz = quizWindow();
-        ASSERT_NE(quiz, nullptr);
+        ASSERT_NE(beginDrill(std::move(script)), nullptr);
     }
     // Enters the answers of one item (with the marker box's item for each) and judges them;
     // returns what the slots show: "+" or "-" for green or red, the answer and its marker.
@@ -152,10 +142,7 @@ TEST_F(JudgedDrillTest, TenItemsAreJudgedAndTheirScoresSaved) {
 
     // The next drill starts with the saved scores and says nothing.
     messages.clear();
-    SetRandomScript(greekItem(4));
-    click(main, "VocabBeginButton");
-    quiz = quizWindow();
-    ASSERT_NE(quiz, nullptr);
+    ASSERT_NE(beginDrill(greekItem(4)), nullptr);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(label("ItemScoreField"), "Item's Score: -8");
     quiz->close();
@@ -183,10 +170,7 @@ TEST_F(JudgedDrillTest, ListTextIsTypedAsItIsShown) {
         const std::vector<std::string>& m = list.meanings;
         writeList({{1, "lu/w", {{m[0]}, {m[1]}, {m[2]}}}});
         // A Greek item, then an English one asking the second meaning.
-        SetRandomScript({0.99, 0.0, 0.5, 0.5, 0.0, 0.0, 0.5, 0.5, 0.5});
-        click(main, "VocabBeginButton");
-        quiz = quizWindow();
-        ASSERT_NE(quiz, nullptr);
+        ASSERT_NE(beginDrill({0.99, 0.0, 0.5, 0.5, 0.0, 0.0, 0.5, 0.5, 0.5}), nullptr);
         EXPECT_EQ(judge({{"café", 0}, {"don’t", 0}, {list.third, 0}}),
                   std::string("+café| +don’t| +") + list.third + "| ");
         pressEnter();

@@ -41,8 +41,7 @@ inline std::vector<std::string> DataFileLines(const std::string& name) {
 // A data line of Verbs.lxd or Nouns.lxd: CODE "," FORM.
 struct FormLine {
     std::string code;
-    std::string form; // in the data-file font
-    std::string beta;
+    std::string beta; // the form, read from the data-file font
 };
 
 inline std::vector<FormLine> FormLines(const std::string& name) {
@@ -54,8 +53,7 @@ inline std::vector<FormLine> FormLines(const std::string& name) {
             ADD_FAILURE() << name << " line " << i + 1 << " has no comma: " << lines[i];
             continue;
         }
-        const std::string form = lines[i].substr(comma + 1);
-        forms.push_back({lines[i].substr(0, comma), form, DataFontToBeta(form)});
+        forms.push_back({lines[i].substr(0, comma), DataFontToBeta(lines[i].substr(comma + 1))});
     }
     return forms;
 }

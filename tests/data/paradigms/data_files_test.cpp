@@ -34,7 +34,8 @@ TEST(ParadigmDataFiles, EveryLineEndsWithCrLfAndFollowsACountLine) {
 
 // Words are numbered 01, 02, ... in file order and counted on line 1; codes are whole and unique.
 // A verb begins with its first person present indicative; a noun's forms all carry its type.
-TEST(ParadigmDataFiles, WordsAreNumberedInOrderCountedAndCoded) {
+// Every form shows in the display font without losing a mark.
+TEST(ParadigmDataFiles, WordsAreNumberedInOrderCountedCodedAndShown) {
     for (const auto& [name, size, least] :
          {std::tuple{"Verbs.lxd", 8u, 5}, {"Nouns.lxd", 6u, 15}}) {
         std::set<std::string> codes;
@@ -44,6 +45,8 @@ TEST(ParadigmDataFiles, WordsAreNumberedInOrderCountedAndCoded) {
             ASSERT_TRUE(Digits(f.code, size)) << name << ": " << f.code;
             EXPECT_TRUE(codes.insert(f.code).second) << name << ": code given twice: " << f.code;
             EXPECT_FALSE(f.beta.empty()) << name << ": " << f.code;
+            EXPECT_EQ(SortBetaMarks(f.beta), f.beta) << f.code;
+            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(f.beta)), f.beta) << name << f.code;
             if (WordNumber(f.code) != number) {
                 ASSERT_EQ(WordNumber(f.code), ++number) << name << ": out of order at " << f.code;
                 type = f.code[2];
@@ -78,14 +81,6 @@ TEST(NounListFile, ListsTheWordsOfNounsInWordNumberOrder) {
         EXPECT_EQ(DataFontToBeta(GetField(line, " ", 3)), first.beta)
             << "the list names the word by the first form in Nouns.lxd: " << line;
     }
-}
-
-TEST(ParadigmForms, ShowInTheDisplayFontWithoutLosingAMark) {
-    for (const char* name : {"Verbs.lxd", "Nouns.lxd"})
-        for (const auto& f : FormLines(name)) {
-            EXPECT_EQ(SortBetaMarks(f.beta), f.beta) << f.code;
-            EXPECT_EQ(DisplayFontToBeta(BetaToDisplayFont(f.beta)), f.beta) << name << f.code;
-        }
 }
 
 // A few forms whose codes pin down every position of the code.

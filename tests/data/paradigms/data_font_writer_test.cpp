@@ -5,24 +5,19 @@
 #include <gtest/gtest.h>
 
 // Letters and marks as the data font stores them: a breathing with its accent as one character,
-// a capital's marks before it, sigma at the end of a word as final sigma.
-TEST(BetaToDataFont, WritesTheDataFont) {
+// a capital's marks before it, sigma at the end of a word as final sigma. What comes back through
+// DataFontToBeta is what went in; what the data font cannot hold is refused.
+TEST(BetaToDataFont, WritesTheDataFontAndRefusesWhatItCannotHold) {
     EXPECT_EQ(BetaToDataFont("a)/ h)/| i/+ u(= w(\\ xc ei)= a= [a]"),
               "a[ h[/ i? u| w} cx ei\\ a' (a)");
     EXPECT_EQ(BetaToDataFont("a=+"), "a\xC0");
     EXPECT_EQ(BetaToDataFont("lo/gos sw=ma ei)si/ oi( lelume/nos w)="),
               "lovgo\" sw'ma eijsiv oiJ lelumevno\" w\\");
     EXPECT_EQ(BetaToDataFont("*)/a *(o *x"), "\322A \357O C"); // codes 210 and 239
-}
-
-TEST(BetaToDataFont, ComesBackThroughDataFontToBeta) {
     for (const char* beta :
          {"lu/h|", "e)lelu/kein", "i)/sqi", "h)=|s", "timw/|hn", "au(/th", "lelukui=a", "u(mw=n",
           "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/"})
         EXPECT_EQ(DataFontToBeta(BetaToDataFont(beta)), beta) << beta;
-}
-
-TEST(BetaToDataFont, RefusesWhatTheDataFontCannotHold) {
     for (const char* beta : {"a;", "a-b", "j", ")a", "*/a", "*", "a))", "a)+"})
         EXPECT_THROW(BetaToDataFont(beta), SourceError) << beta;
 }

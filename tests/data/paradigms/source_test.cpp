@@ -66,15 +66,6 @@ TEST(NounSource, SharedFormsTakeTheSharedGender) {
                            "3152=a)di/kw 3143=a)/dikoi 3133=a)/dika");
 }
 
-TEST(NounSource, MasculineAndNeuterAlikeStayApart) {
-    const auto word = Noun("adjective a)gaqou=\n"
-                           "masculine\n  gen a)gaqou= a)gaqoi=n a)gaqw=n\n"
-                           "feminine\n  gen a)gaqh=s a)gaqai=n a)gaqw=n\n"
-                           "neuter\n  gen a)gaqou= a)gaqoi=n a)gaqw=n\n");
-    EXPECT_EQ(Codes(word), "3211=a)gaqou= 3221=a)gaqh=s 3231=a)gaqou= "
-                           "3212=a)gaqoi=n 3222=a)gaqai=n 3232=a)gaqoi=n 3253=a)gaqw=n");
-}
-
 TEST(ParadigmSources, FaultsNameTheirLine) {
     struct Case {
         const char* text;

@@ -19,9 +19,7 @@ TEST(GreekWordCheck, AcceptsSoundWords) {
         EXPECT_EQ(GreekWordProblem(word, Accents::Required), "") << word;
         EXPECT_EQ(GreekWordProblem(word, Accents::MayLack), "") << word;
     }
-}
-
-TEST(GreekWordCheck, AnUnaccentedWordStandsOnlyWhereAllowed) {
+    // An unaccented word stands only where a word may lack its accent.
     for (const char* word : {"e)n", "te", "ou)", "w(s"}) {
         EXPECT_EQ(GreekWordProblem(word, Accents::MayLack), "") << word;
         EXPECT_NE(GreekWordProblem(word, Accents::Required).find("no accent"), std::string::npos)
@@ -29,7 +27,7 @@ TEST(GreekWordCheck, AnUnaccentedWordStandsOnlyWhereAllowed) {
     }
 }
 
-TEST(GreekWordCheck, NamesWhatIsWrong) {
+TEST(GreekWordCheck, NamesWhatIsWrongAndTheWordOfATextThatIsWrong) {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"a/)nqrwpos", "out of order"},
         {"A)gro/s", "capital ASCII"},
@@ -65,9 +63,7 @@ TEST(GreekWordCheck, NamesWhatIsWrong) {
         const std::string problem = GreekWordProblem(word, Accents::MayLack);
         EXPECT_NE(problem.find(words), std::string::npos) << word << ": " << problem;
     }
-}
-
-TEST(GreekWordCheck, FindsTheFaultyWordOfAText) {
+    // In a text: the faulty word.
     GreekWordFault fault = FindGreekWordFault("tou= a)grou=,agrou= lo/gos", Accents::MayLack);
     EXPECT_EQ(fault.word, "agrou=");
     EXPECT_NE(fault.problem.find("no breathing"), std::string::npos) << fault.problem;

@@ -24,24 +24,13 @@ protected:
     }
 };
 
-TEST_F(NounPaneTest, ListsEachWordOnceByTheThirdFieldOfItsFirstLine) {
+// Each word is listed once, by the third field of its first line; its preferences are saved,
+// read back, and replaced by the defaults after a message when there are too few of them.
+TEST_F(NounPaneTest, ListsEachWordOnceAndKeepsItsPrefs) {
     loadList();
     EXPECT_EQ(checks("NounListBox"), "000");
     EXPECT_EQ(text("NounListBox", 1), BetaToDisplayFont(DataFontToBeta("cwvra")));
     EXPECT_EQ(text("NounListBox", 2), BetaToDisplayFont(DataFontToBeta("kalov\"")));
-}
-
-using NounPaneDeathTest = NounPaneTest;
-
-TEST_F(NounPaneDeathTest, MissingOrUnreadableWordFileEndsTheProgram) {
-    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0),
-                "Could not find NounList.lxd. Please reinstall.");
-    data.write("NounList.lxd", "1\r\n01 lovgo\"\r\n"); // no third field
-    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0), "File error loading nouns.");
-}
-
-TEST_F(NounPaneTest, PrefsRoundTripFailAndDefaults) {
-    loadList();
     pane->SaveNounPrefs("01,03", true, false);
     EXPECT_EQ(TempFolder::read(user.path("NounPrefs.lxp")),
               "\"01,03\"\r\n\"true\"\r\n\"false\"\r\n");
@@ -61,6 +50,15 @@ TEST_F(NounPaneTest, PrefsRoundTripFailAndDefaults) {
     checkEverything("NounListBox");
     click("NounDefaultButton");
     expectDefaults("100");
+}
+
+using NounPaneDeathTest = NounPaneTest;
+
+TEST_F(NounPaneDeathTest, MissingOrUnreadableWordFileEndsTheProgram) {
+    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0),
+                "Could not find NounList.lxd. Please reinstall.");
+    data.write("NounList.lxd", "1\r\n01 lovgo\"\r\n"); // no third field
+    EXPECT_EXIT(pane->LoadNounList(), testing::ExitedWithCode(0), "File error loading nouns.");
 }
 
 } // namespace
