@@ -28,6 +28,11 @@ struct FieldCase {
     const char* shown;
 };
 
+// Names a case by its steps, so that its test keeps its name from one run to the next.
+void PrintTo(const FieldCase& c, std::ostream* out) {
+    *out << '"' << c.steps << '"';
+}
+
 class NumberFieldTest : public MainWinTest, public testing::WithParamInterface<FieldCase> {};
 
 TEST_P(NumberFieldTest, TakeDigitsAndKeepTheFirstChapterUpToTheLast) {
