@@ -150,7 +150,7 @@ void ParadigmQuizWindow::Form_Unload() {
     unloaded_ = true;
     BlinkTimer->stop();
     SetAnswerButtons(false);
-    BetaButton->setText(QStringLiteral("Show Beta-Code Template"));
+    BetaCodeWin::OfferChart(BetaButton);
     BetaCodeWin::UnloadChart();
     if (mainWindow_)
         mainWindow_->show();

@@ -4,6 +4,7 @@
 #include "paradigm/ParadigmQuizWindow.h"
 #include "platform/DefaultButton.h"
 #include "platform/Text.h"
+#include "widgets/BetaCodeWin.h"
 #include "widgets/Controls.h"
 #include "widgets/DisplayFontText.h"
 
@@ -114,8 +115,8 @@ QFrame* ParadigmQuizWindow::buildInflectPanel(QWidget* parent) {
     grid->addWidget(ConjAccentsBut, row, 1);
     grid->addWidget(BreathingsBut, row++, 2, 1, 2);
     grid->setRowStretch(row++, 1);
-    BetaButton =
-        Named(new QPushButton(QStringLiteral("Show Beta-Code Template"), panel), "BetaButton");
+    BetaButton = Named(new QPushButton(panel), "BetaButton");
+    BetaCodeWin::OfferChart(BetaButton);
     grid->addWidget(BetaButton, row, 2, 1, 2, Qt::AlignRight);
 
     connect(UserField, &QLineEdit::textChanged, this, &ParadigmQuizWindow::UserField_Change);

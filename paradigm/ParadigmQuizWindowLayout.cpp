@@ -72,9 +72,7 @@ void ParadigmQuizWindow::buildControls() {
     connect(AgainButton, &QPushButton::clicked, this, &ParadigmQuizWindow::AgainButton_Click);
     connect(EndQuizButton, &QPushButton::clicked, this, &ParadigmQuizWindow::EndQuizButton_Click);
     connect(BetaButton, &QPushButton::clicked, this, &ParadigmQuizWindow::BetaButton_Click);
-    // However the chart is unloaded, the button offers it again.
-    connect(&BetaCodeWin::Signals(), &BetaChartSignals::Unloaded, this,
-            [this] { BetaButton->setText(QStringLiteral("Show Beta-Code Template")); });
+    BetaCodeWin::FollowChart(BetaButton);
     connect(BlinkTimer, &QTimer::timeout, this, &ParadigmQuizWindow::BlinkTimer_Timer);
 }
 

@@ -126,8 +126,8 @@ void QuizWindow::buildControls() {
     ItemScoreField = statusLabel("ItemScoreField");
     ItemScoreField->setGeometry(266, 358, 238, 22);
 
-    BetaButton =
-        Named(new QPushButton(QStringLiteral("Show Beta-Code Template"), form_), "BetaButton");
+    BetaButton = Named(new QPushButton(form_), "BetaButton");
+    BetaCodeWin::OfferChart(BetaButton);
     BetaButton->setGeometry(266, 384, 160, 28);
     Command1 = Named(new QPushButton(QStringLiteral("End Drill"), form_), "Command1");
     Command1->setGeometry(432, 384, 72, 28);
@@ -137,9 +137,7 @@ void QuizWindow::buildControls() {
     connect(Enter, &QPushButton::clicked, this, &QuizWindow::EnterPressed);
     connect(Command1, &QPushButton::clicked, this, &QuizWindow::Command1_Click);
     connect(BetaButton, &QPushButton::clicked, this, &QuizWindow::BetaButton_Click);
-    // However the chart is unloaded, the button offers it again.
-    connect(&BetaCodeWin::Signals(), &BetaChartSignals::Unloaded, this,
-            [this] { BetaButton->setText(QStringLiteral("Show Beta-Code Template")); });
+    BetaCodeWin::FollowChart(BetaButton);
     connect(UserField, &QLineEdit::textChanged, this, &QuizWindow::UserField_Change);
     connect(TypeCaseField, &QComboBox::editTextChanged, this, &QuizWindow::TypeCaseField_Change);
 }

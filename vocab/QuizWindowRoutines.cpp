@@ -72,7 +72,7 @@ void QuizWindow::Form_Load() {
     SelectCaseItem("");
     UserGreekField->clear();
     UserGreekField->setFont(fontOf("Ortholex", 16));
-    BetaButton->setText(QStringLiteral("Show Beta-Code Template"));
+    BetaCodeWin::OfferChart(BetaButton);
     drill_.Table.WordCount = LoadVocabFile();
     // The list may have changed since the main window checked it.
     if (drill_.Table.DrillWords.empty()) {
@@ -222,7 +222,7 @@ void QuizWindow::Unload() {
 }
 
 void QuizWindow::Form_Unload() {
-    BetaButton->setText(QStringLiteral("Show Beta-Code Template"));
+    BetaCodeWin::OfferChart(BetaButton);
     if (BetaCodeWin::Loaded() && BetaCodeWin::Loaded()->isVisible())
         BetaCodeWin::UnloadChart();
     if (mainWindow_)

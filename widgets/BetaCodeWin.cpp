@@ -49,9 +49,18 @@ void BetaCodeWin::BetaButton_Click(QAbstractButton* betaButton) {
         ShowChart();
         betaButton->setText(hideCaption);
     } else {
-        betaButton->setText(showCaption);
+        OfferChart(betaButton);
         UnloadChart();
     }
+}
+
+void BetaCodeWin::OfferChart(QAbstractButton* betaButton) {
+    betaButton->setText(showCaption);
+}
+
+void BetaCodeWin::FollowChart(QAbstractButton* betaButton) {
+    connect(&Signals(), &BetaChartSignals::Unloaded, betaButton,
+            [betaButton] { OfferChart(betaButton); });
 }
 
 BetaChartSignals& BetaCodeWin::Signals() {

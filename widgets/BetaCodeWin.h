@@ -30,6 +30,11 @@ public:
     // What a drill window's BetaButton does when clicked: opens the chart when the button offers
     // to show it, else closes it.
     static void BetaButton_Click(QAbstractButton* betaButton);
+    // Sets a drill window's BetaButton to offer the chart.
+    static void OfferChart(QAbstractButton* betaButton);
+    // Has a drill window's BetaButton offer the chart again whenever the chart is unloaded,
+    // however that comes about.
+    static void FollowChart(QAbstractButton* betaButton);
     // Where the chart announces its unloading.
     static BetaChartSignals& Signals();
 
