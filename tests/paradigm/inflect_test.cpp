@@ -48,7 +48,7 @@ TEST(InflectJudging, AccentsAndBreathingsCountAsTheFlagsSay) {
         drill.FormLines = {"02111111,i{sthmi,extra"};
         drill.HowManyInDrill = 1;
         drill.Start();
-        drill.NextItem();
+        ASSERT_EQ(drill.NextItem(), ParadigmDrill::Next::NewForm) << c.answer;
         drill.AccentsCount = c.accents;
         drill.BreathingsCount = c.breathings;
         EXPECT_EQ(drill.CheckInflection(c.answer), c.right)

@@ -88,12 +88,13 @@ protected:
         click(drill, "EnterButton");
     }
 
-    // The one-second pause after a right answer runs out.
+    // The one-second pause after a right answer runs out. The wait is bounded only so that a
+    // timer that never fires fails the test instead of stopping it: Qt sets no upper bound.
     void pause() {
-        QPointer<QTimer> timer = drill->findChild<QTimer*>("BlinkTimer");
-        ASSERT_TRUE(timer->isActive());
+        QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
+        ASSERT_TRUE(timer->isActive()) << "no pause: the answer was not taken as right";
         // The tick may end the drill, and the window goes with its timer.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isActive(); }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isActive(); }, 20000));
     }
 
     QString label(const char* name) const { return child<QLabel>(drill, name)->text(); }
@@ -120,5 +121,5 @@ protected:
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     WelcomeWin* main = nullptr;
-    ParadigmQuizWindow* drill = nullptr;
+    WindowHandle<ParadigmQuizWindow> drill;
 };

@@ -1,5 +1,7 @@
 #include "support/ModalWindows.h"
 
+#include "support/StopAtFirstFailure.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -24,6 +26,11 @@ std::vector<Expected>& expected() {
     return windows;
 }
 
+std::vector<std::string>& answered() {
+    static std::vector<std::string> names;
+    return names;
+}
+
 // The modal windows whose actions are running (one inside another when an action opens the
 // next): answered already, though still up.
 std::vector<QPointer<QWidget>>& answering() {
@@ -31,7 +38,7 @@ std::vector<QPointer<QWidget>>& answering() {
     return windows;
 }
 
-// The splash window closes itself when its time is up.
+// The splash window closes itself when its time is up: only a test that waits for it answers it.
 bool closesByItself(const QWidget* window) {
     return window->objectName() == QLatin1String("SplashWin");
 }
@@ -68,21 +75,30 @@ void look() {
     // that the action opens.
     QTimer::singleShot(10, qApp, &look);
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || closesByItself(modal) ||
-        std::count(answering().begin(), answering().end(), modal) > 0)
+    if (!modal || std::count(answering().begin(), answering().end(), modal) > 0)
         return;
     const auto found = std::ranges::find(expected(), modal->objectName(), &Expected::name);
-    if (found == expected().end())
+    if (found == expected().end()) {
+        if (closesByItself(modal))
+            return;
         failAt(modal);
+    }
     const Expected answer = std::move(*found);
     expected().erase(found);
+    answered().push_back(answer.name.toStdString());
     answering().emplace_back(modal);
-    answer.action(modal);
+    const std::string where = "answering the modal window " + describe(modal) + " (expected at " +
+                              answer.where.file_name() + ":" + std::to_string(answer.where.line()) +
+                              ")";
+    StopTestOnFailure(where.c_str(), [&] { answer.action(modal); });
     answering().pop_back();
 }
 
 class ExpectedWindowsCome : public testing::EmptyTestEventListener {
-    void OnTestStart(const testing::TestInfo&) override { expected().clear(); }
+    void OnTestStart(const testing::TestInfo&) override {
+        expected().clear();
+        answered().clear();
+    }
     void OnTestEnd(const testing::TestInfo&) override {
         for (const Expected& e : expected())
             ADD_FAILURE_AT(e.where.file_name(), int(e.where.line()))
@@ -96,6 +112,10 @@ class ExpectedWindowsCome : public testing::EmptyTestEventListener {
 void whenModal(const QString& objectName, std::function<void(QWidget*)> action,
                std::source_location where) {
     expected().push_back({objectName, std::move(action), where});
+}
+
+std::vector<std::string> ModalWindowsAnswered() {
+    return answered();
 }
 
 void WatchModalWindows() {

@@ -10,6 +10,7 @@
 #include "start/Main.h"
 #include "support/Messages.h"
 #include "support/ModalWindows.h"
+#include "support/StopAtFirstFailure.h"
 #include "support/TempFolder.h"
 #include "widgets/BetaCodeWin.h"
 
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,11 +29,36 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+// The control of that name in the window; the test stops here when there is none (or no window).
 template <typename T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
+    T* found = nullptr;
+    [&] {
+        ASSERT_NE(window, nullptr) << "no window to find " << name << " in";
+        found = window->findChild<T*>(QString::fromLatin1(name));
+        ASSERT_NE(found, nullptr) << window->objectName().toStdString() << " has no " << name;
+    }();
     return found;
 }
+
+// A window that the test goes on using, such as a drill window. It is null once the window is
+// gone, and the test stops at its first use after that (a drill that ended too soon), instead of
+// reaching into a deleted window.
+template <typename T> class WindowHandle {
+public:
+    WindowHandle& operator=(T* window) {
+        window_ = window;
+        return *this;
+    }
+    T* operator->() const {
+        [&] { ASSERT_NE(window_, nullptr) << "the window is gone"; }();
+        return window_;
+    }
+    T& operator*() const { return *operator->(); }
+    operator T*() const { return window_; }
+
+private:
+    QPointer<T> window_;
+};
 
 inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);

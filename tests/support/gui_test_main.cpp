@@ -2,6 +2,7 @@
 // program's message box for the messages that a test does not record.
 #include "platform/MessageBoxWindow.h"
 #include "support/ModalWindows.h"
+#include "support/StopAtFirstFailure.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetMessageShower(ShowMessageBox);
     WatchModalWindows();
+    StopAtFirstFatalFailure();
     return RUN_ALL_TESTS();
 }

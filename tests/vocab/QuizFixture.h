@@ -57,7 +57,8 @@ protected:
     }
     QString label(const char* name) const { return find<QLabel>(name)->text(); }
     template <class Control> Control* slot(const char* kind, int i) const {
-        return quiz->findChild<Control*>(QString::fromLatin1(kind) + "_" + QString::number(i));
+        const QByteArray name = QByteArray(kind) + "_" + QByteArray::number(i);
+        return child<Control>(quiz, name.constData());
     }
     QLabel* answer(int i) const { return slot<QLabel>("AnswerField", i); }
     QLabel* marker(int i) const { return slot<QLabel>("AnswerCaseField", i); }
@@ -88,7 +89,7 @@ protected:
 
     LexivoPrefFile prefs;
     WelcomeWin* main = nullptr;
-    QWidget* quiz = nullptr;
+    WindowHandle<QWidget> quiz;
 };
 
 // A score file of these values, each quoted on its own line.

@@ -56,7 +56,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::keyClick(userField, Qt::Key_Return);
     EXPECT_EQ(answer(1)->text() + marker(1)->text(), "kind+ Gen.");
     // The rectangle's right and bottom edges count; the click takes slot 0 back once.
-    auto* form = static_cast<QMainWindow*>(quiz)->centralWidget();
+    auto* form = static_cast<QMainWindow*>(&*quiz)->centralWidget();
     const QRect box = frame(0)->geometry();
     QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(box.x() + box.width(), box.bottom()));
     EXPECT_EQ(userField->text(), "good");

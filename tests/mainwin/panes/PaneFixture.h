@@ -23,9 +23,10 @@ protected:
     }
     void TearDown() override { SetMessageSink(nullptr); }
 
+    // The control of that name; the test stops here when there is none.
     template <class T> T* child(const char* name) {
         T* found = window.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
+        [&] { ASSERT_NE(found, nullptr) << name; }();
         return found;
     }
     QCheckBox* box(const char* name) { return child<QCheckBox>(name); }

@@ -1,0 +1,18 @@
+#pragma once
+
+// A test stops at its first fatal failure (ASSERT_*, FAIL) wherever it comes, in a helper as in
+// the test's body: the failure ends the test through an exception that GoogleTest reports as the
+// failure already printed. The steps after it, which count on what failed (a control found, a
+// window shown, an item drawn), never run on a null pointer or a window already gone.
+//
+// A failure inside a callback of Qt's (a modal window's answer, a timer) cannot unwind through
+// Qt's event loop: such a callback runs through StopTestOnFailure, which ends the test's process
+// with status 1 after the failure has been printed.
+
+#include <functional>
+
+// Called once, after GoogleTest has been initialised.
+void StopAtFirstFatalFailure();
+
+// Runs step; a fatal failure inside it ends the process with status 1, naming where it was.
+void StopTestOnFailure(const char* where, const std::function<void()>& step);
