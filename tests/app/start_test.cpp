@@ -54,8 +54,14 @@ TEST_F(StartTest, TheStartShowsItsMessagesInTheMessageBox) {
 
 TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     makeData();
+    // The splash window comes first and closes by itself; then the user is chosen.
+    SetSplashInterval(50);
+    whenModal(QStringLiteral("SplashWin"), [](QWidget*) {});
     newUserWhenAsked(QStringLiteral("Anna"));
     EXPECT_TRUE(Main()); // the main window is left open
+    EXPECT_EQ(ModalWindowsAnswered(),
+              (std::vector<std::string>{"SplashWin", "PickUserWin", "NewUser"}));
+    ASSERT_NE(mainWindow(), nullptr);
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed()); // only the program's ways end it
     EXPECT_EQ(AppFolder + "|" + UsersFolder + "|" + DataFolder + "|" + HelpFile + "|" + UserFolder,
