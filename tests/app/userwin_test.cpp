@@ -138,9 +138,26 @@ TEST_F(UserWinTest, NamesThatAreNotOneFolderAreRefused) {
 // profile and logs on.
 TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedAndCreatesTheProfile) {
     load();
-    openNewUser([](QWidget* newUser) {
+    openNewUser([this](QWidget* newUser) {
         EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
-        EXPECT_FALSE(child<QPushButton>(newUser, "OkayButton")->isEnabled());
+        auto* okay = child<QPushButton>(newUser, "OkayButton");
+        EXPECT_FALSE(okay->isEnabled());
+        // Okay follows the name: an empty field, the placeholder deleted or a name typed and
+        // deleted again, disables it, and Return then makes nothing and says nothing.
+        QTest::keyClick(nameField(newUser), Qt::Key_Backspace);
+        EXPECT_EQ(nameField(newUser)->text(), "");
+        EXPECT_FALSE(okay->isEnabled());
+        QTest::keyClicks(nameField(newUser), "Zed");
+        EXPECT_TRUE(okay->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(nameField(newUser), Qt::Key_Backspace);
+        EXPECT_EQ(nameField(newUser)->text(), "");
+        EXPECT_FALSE(okay->isEnabled());
+        QTest::keyClick(nameField(newUser), Qt::Key_Return);
+        EXPECT_TRUE(newUser->isVisible());
+        EXPECT_TRUE(SubFolderNames(UsersFolder).empty());
+        EXPECT_TRUE(messages.empty());
+
         typeName(newUser, "Zed");
         QTest::keyClick(nameField(newUser), Qt::Key_Escape); // no cancel key
         EXPECT_TRUE(newUser->isVisible());
