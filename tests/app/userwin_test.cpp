@@ -56,7 +56,7 @@ void typeName(QWidget* newUser, const QString& text) {
 
 TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) {
     load();
-    EXPECT_EQ(entries(), std::vector<std::string>{"New User"});
+    ASSERT_EQ(entries(), std::vector<std::string>{"New User"});
     EXPECT_TRUE(userList()->item(0)->isSelected());
     EXPECT_TRUE(startButton()->isEnabled());
 

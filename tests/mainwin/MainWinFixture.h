@@ -32,6 +32,14 @@ protected:
         return child<Control>(window, name);
     }
     QString text(const char* field) const { return find<QLineEdit>(field)->text(); }
+    // The text of a list's item of that row, or of its current item (-1); the test stops here
+    // when there is none.
+    QString item(const char* list, int row = -1) const {
+        auto* box = find<QListWidget>(list);
+        const QListWidgetItem* found = row < 0 ? box->currentItem() : box->item(row);
+        [&] { ASSERT_NE(found, nullptr) << list << " has no item " << row; }();
+        return found->text();
+    }
 
     // Empties a field and types into it key by key, as the user does.
     void retype(const char* field, const char* keys) {
@@ -53,8 +61,7 @@ protected:
         EXPECT_EQ(asFile(Prefs), "50\r\n\"Athenaze.lxv\"\r\n15\r\n1\r\n3\r\n3\r\n\"Ortholex\"\r\n"
                                  "\"MS Sans Serif\"\r\n25\r\n1\r\n");
         EXPECT_EQ(text("HowManyField") + "|" + text("StartField") + "|" + text("EndField") + "|" +
-                      find<QListWidget>("FileField")->currentItem()->text() + "|" +
-                      find<QLabel>("ActiveText")->text() + "|" +
+                      item("FileField") + "|" + find<QLabel>("ActiveText")->text() + "|" +
                       find<QLabel>("ReinforceText")->text() + "|" +
                       find<QComboBox>("EnglishFont")->currentText(),
                   "50| 1| 3|Athenaze.lxv| 15% Active Knowledge| 3 Correct Answers.|MS Sans Serif");

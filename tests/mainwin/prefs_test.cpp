@@ -36,7 +36,7 @@ TEST_F(MainWinTest, APreferenceThatIsGoneIsReportedTwiceAtStartButNotToTheNextUs
     EXPECT_EQ(messages,
               std::vector<Message>({missingList, missingGreekFont, missingList, missingGreekFont}));
     EXPECT_EQ(find<QListWidget>("FileField")->currentRow(), 0);
-    EXPECT_EQ(Prefs.VocabFileName, find<QListWidget>("FileField")->item(0)->text().toStdString());
+    EXPECT_EQ(Prefs.VocabFileName, item("FileField", 0).toStdString());
     EXPECT_EQ(Prefs.GreekFont, "Ortholex");
     EXPECT_EQ(read(PrefsLxp), prefsFile("70", "Gone.lxv", "Porson")); // until saved
 
@@ -103,7 +103,7 @@ TEST_F(MainWinTest, SavedPreferencesAreShownAndSwitchingToTheSameUserDropsChange
         // application of the file finds the spinner there already.
         EXPECT_EQ(text("HowManyField") + "|" + text("StartField") + "|" + text("EndField"),
                   "70| 2| 4");
-        EXPECT_EQ(find<QListWidget>("FileField")->currentItem()->text(), "Other.lxv");
+        EXPECT_EQ(item("FileField"), "Other.lxv");
         EXPECT_EQ(find<QComboBox>("EnglishFont")->currentText(), "Arial");
         EXPECT_EQ(asFile(Prefs), Saved);
         EXPECT_TRUE(messages.empty());

@@ -190,9 +190,12 @@ protected:
     // Starts the program as the user does and returns the main window left open.
     WelcomeWin* start(const QString& user) {
         chooseUserWhenAsked(user);
-        EXPECT_TRUE(Main());
-        WelcomeWin* main = mainWindow();
-        EXPECT_NE(main, nullptr);
+        WelcomeWin* main = nullptr;
+        [&] {
+            ASSERT_TRUE(Main());
+            main = mainWindow();
+            ASSERT_NE(main, nullptr);
+        }();
         return main;
     }
 

@@ -30,6 +30,12 @@ protected:
         return found;
     }
     QCheckBox* box(const char* name) { return child<QCheckBox>(name); }
+    // The item of that row of a list; the test stops here when the list is shorter.
+    QListWidgetItem* item(const char* list, int row) {
+        QListWidgetItem* found = child<QListWidget>(list)->item(row);
+        [&] { ASSERT_NE(found, nullptr) << list << " has no row " << row; }();
+        return found;
+    }
     void click(const char* button) {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
@@ -52,7 +58,7 @@ protected:
     }
     // The display-font text an item keeps beside the text it shows.
     std::string text(const char* list, int row) {
-        return child<QListWidget>(list)->item(row)->data(Qt::UserRole).toByteArray().toStdString();
+        return item(list, row)->data(Qt::UserRole).toByteArray().toStdString();
     }
 
     TempFolder data;

@@ -60,7 +60,7 @@ TEST_F(VerbPaneTest, ListsEachVerbOnceByTheFormOfItsFirstLine) {
     const char* forms[] = {"luvw", "paideuvw", "gravfw", "eijmiv"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(text("VerbListBox", i), BetaToDisplayFont(DataFontToBeta(forms[i])));
-    EXPECT_EQ(child<QListWidget>("VerbListBox")->item(0)->text().front(), QChar(0x03bb)); // lambda
+    EXPECT_EQ(item("VerbListBox", 0)->text().front(), QChar(0x03bb)); // lambda
     EXPECT_TRUE(messages.empty());
 }
 
@@ -146,7 +146,7 @@ TEST_F(VerbPaneTest, DefaultsAndClicks) {
 
     // A click on an item toggles its check mark.
     QListWidget* list = child<QListWidget>("VerbListBox");
-    const QPoint onText = list->visualItemRect(list->item(2)).center();
+    const QPoint onText = list->visualItemRect(item("VerbListBox", 2)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
     EXPECT_EQ(checks("VerbListBox"), "0010");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onText);
