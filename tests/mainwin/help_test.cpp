@@ -45,16 +45,15 @@ TEST_F(MainWinTest, HelpOpensTheHelpFileInOneViewerOwnedByTheWindow) {
 TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
     start();
     SetSplashInterval(20);
-    QString shown;
     QWidget* owner = nullptr;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            shown = modal->objectName();
-            owner = modal->parentWidget();
-        }
+    bool fired = false;
+    whenModal(QStringLiteral("SplashWin"), [&](QWidget* splash) {
+        owner = splash->parentWidget();
+        QObject::connect(child<QTimer>(splash, "SplashTimer"), &QTimer::timeout, splash,
+                         [&] { fired = true; });
     });
-    find<QAction>("mnuHelpAbout")->trigger();
-    EXPECT_EQ(shown, "SplashWin");
-    EXPECT_EQ(owner, window); // in front of the main window
+    find<QAction>("mnuHelpAbout")->trigger(); // returns once the window has closed
+    EXPECT_EQ(owner, window);                 // in front of the main window
+    EXPECT_TRUE(fired);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
