@@ -38,6 +38,13 @@ TEST(BetaToDisplayFont, ShowsWordsCapitalsAndVowelsWithTheirMarks) {
         {"", ""}};
     for (const auto& [beta, shown] : cases)
         EXPECT_EQ(BetaToDisplayFont(beta), shown) << beta;
+    // Capital ASCII letters read as the small ones, from A to Z: after the capital marker, with
+    // marks, and at the end of a word (where s is final).
+    for (char small = 'a'; small <= 'z'; ++small) {
+        const char capital = static_cast<char>(small - 'a' + 'A');
+        auto text = [](char c) { return std::string{'*', c, ' ', c, ')', '/', ' ', c}; };
+        EXPECT_EQ(BetaToDisplayFont(text(capital)), BetaToDisplayFont(text(small))) << capital;
+    }
 }
 
 // Glyphs read on their own and odd words; the precomposed vowels are checked against their

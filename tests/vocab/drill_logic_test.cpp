@@ -21,6 +21,22 @@ bool NextItem(VocabDrill& drill, int reinforcement) {
     return true;
 }
 
+// Fills the shown slots with the answers (text and marker box text), judges them, and returns
+// what the slots show: "+" or "-" for the fill, the answer (Greek in Beta code) and the marker
+// text. Enter then stands at "Next".
+std::string FillAndJudge(VocabDrill& drill,
+                         const std::vector<std::pair<std::string, std::string>>& answers) {
+    for (const auto& [text, marker] : answers)
+        EXPECT_EQ(drill.EnterPressed(text, marker), EnterAction::Filled);
+    EXPECT_EQ(drill.EnterPressed("typed meanwhile", "None"), EnterAction::Judged);
+    std::string shown;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const AnswerSlot& s = drill.Slots[i];
+        shown += std::string(s.Fill == SlotFill::Right ? "+" : "-") + s.Answer + "|" + s.Case + " ";
+    }
+    return shown;
+}
+
 class DrillLogicTest : public ::testing::Test {
 protected:
     void TearDown() override { SetRandomScript({}); }
@@ -57,8 +73,7 @@ using ListFileTest = DrillLogicTest;
 class JudgingTest : public DrillLogicTest {
 protected:
     // Asks word Greek-to-English, or the ring English-to-Greek, over chapters 2..4 with one slot
-    // per answer (text and marker box text), judges, and returns what the slots show: "+" or "-"
-    // for the fill, the answer (Greek in Beta code) and the marker text.
+    // per answer, and judges the answers (FillAndJudge).
     std::string judge(const std::vector<TestWord>& words, int word, std::vector<MeaningPair> ring,
                       const std::vector<std::pair<std::string, std::string>>& answers,
                       bool accents = false) {
@@ -69,16 +84,7 @@ protected:
         drill.AnswerRing = std::move(ring);
         for (std::size_t i = 0; i < answers.size(); ++i)
             drill.Slots[i].Visible = true;
-        for (const auto& [text, marker] : answers)
-            EXPECT_EQ(drill.EnterPressed(text, marker), EnterAction::Filled);
-        EXPECT_EQ(drill.EnterPressed("typed meanwhile", "None"), EnterAction::Judged);
-        std::string shown;
-        for (std::size_t i = 0; i < answers.size(); ++i) {
-            const AnswerSlot& s = drill.Slots[i];
-            shown +=
-                std::string(s.Fill == SlotFill::Right ? "+" : "-") + s.Answer + "|" + s.Case + " ";
-        }
-        return shown;
+        return FillAndJudge(drill, answers);
     }
     std::vector<double> scores() const {
         std::vector<double> s;
@@ -170,24 +176,49 @@ TEST_F(DrillLogicTest, QuestionsFollowTheChainsWithinTheRange) {
               (std::vector<MeaningPair>{{3, 0}, {5, 0}}));
 }
 
-// An English item asks six words of a longer ring; a word without meanings is asked in Greek,
-// without slots, and judged at the first Enter.
+// An English item asks six words of a longer ring and takes exactly those six, one per slot; a
+// word without meanings is asked in Greek, without slots, and judged at the first Enter.
 TEST_F(DrillLogicTest, NoItemAsksForMoreThanSixSlots) {
-    std::vector<TestWord> words(8, TestWord{1, "w", {{"a"}}});
+    const std::string headwords[] = {"b", "g", "d", "z", "q", "k", "l", "m"};
+    std::vector<TestWord> words;
     std::vector<std::pair<int, int>> shared;
-    for (int i = 0; i < 8; ++i)
-        shared.push_back({i, 0});
+    for (const std::string& headword : headwords) {
+        shared.push_back({int(words.size()), 0});
+        words.push_back({1, headword, {{"a"}}});
+    }
     ShareMeaning(words, shared);
     words.push_back({1, "e)n", {}});
     VocabDrill d = drill(words, 1, 9, 100);
-    SetRandomScript({0.0, 0.0, pick(1, 9), pick(1, 9), 0.0});
-    ASSERT_TRUE(NextItem(d, 3));
-    EXPECT_EQ(d.AnswerRing.size(), 6u);
-    // The eighth word of that chain: the ring keeps the first five and the word asked.
-    SetRandomScript({0.0, 0.0, pick(8, 9), pick(8, 9), 0.0});
-    ASSERT_TRUE(NextItem(d, 3));
-    EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 0}));
-    EXPECT_EQ(d.AnswerRing.back(), (MeaningPair{7, 0}));
+    auto typed = [](std::vector<std::string> greek) {
+        std::vector<std::pair<std::string, std::string>> answers;
+        for (const std::string& g : greek)
+            answers.push_back({g, "None"});
+        return answers;
+    };
+    auto askWord = [&](int word) {
+        SetRandomScript({0.0, 0.0, pick(word + 1, 9), pick(word + 1, 9), 0.0});
+        if (d.EnterCaption == "Next") {
+            EXPECT_EQ(d.EnterPressed("", "None"), EnterAction::NextItem);
+        }
+        return NextItem(d, 3);
+    };
+    const std::vector<MeaningPair> firstSix{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}};
+    ASSERT_TRUE(askWord(0));
+    EXPECT_EQ(d.AnswerRing, firstSix);
+    EXPECT_EQ(FillAndJudge(d, typed({"k", "q", "z", "d", "g", "b"})), "+k| +q| +z| +d| +g| +b| ");
+    // The seventh word of the chain is no answer: its slot is corrected to the word left over.
+    ASSERT_TRUE(askWord(0));
+    EXPECT_EQ(d.AnswerRing, firstSix);
+    EXPECT_EQ(FillAndJudge(d, typed({"l", "q", "z", "d", "g", "b"})),
+              "-k|None +q| +z| +d| +g| +b| ");
+    // The eighth word of that chain: the ring keeps the first five and the word asked, so the
+    // sixth and seventh words are no answers either.
+    ASSERT_TRUE(askWord(7));
+    EXPECT_EQ(d.AnswerRing,
+              (std::vector<MeaningPair>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {7, 0}}));
+    EXPECT_EQ(FillAndJudge(d, typed({"k", "l", "m", "b", "g", "d"})),
+              "-z|None -q|None +m| +b| +g| +d| ");
+    EXPECT_EQ(d.EnterPressed("", "None"), EnterAction::NextItem);
     SetRandomScript({0.0, 0.0, pick(9, 9), pick(9, 9)});
     ASSERT_TRUE(NextItem(d, 3));
     EXPECT_FALSE(d.ToGreek);

@@ -149,6 +149,12 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
          {},
          " 0| 70000|-4| 0",
          list + loaded + saved},
+        // Neither down, nor up, nor half away from zero; the spare record's score is read too.
+        {"fractions rounded half to even",
+         quoted({" 1", "lu/", " 2.7", " 2", "a", " 3.5", " 2.5", "pe/", " 2.5", " 0", "", "-2.5"}),
+         {},
+         " 3| 4| 2|-2",
+         list + loaded + saved},
         {"a full disk",
          quoted({" 1", "lu/", " 4", " 2", "a", "-3", " 2.5", "pe/", " 2", " 0", "", " 0"}),
          {problems},

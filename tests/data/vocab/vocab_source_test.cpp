@@ -87,6 +87,20 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
         {"chapter 1\na)gro/s ; tou= agrou= ; field\n", 2, "second form"},
         {"chapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I release\n", 4, "drops 'I loose'"},
         {"chapter 1\nlu/w ; ; I loose\nlu/w ; ; I loose\n", 3, "two entries in one chapter"},
+        // Longer chains, at each place: the last, the first and a middle pair of entries.
+        {"chapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I loose ; I release\n"
+         "chapter 3\nlu/w ; ; I loose\n",
+         6, "drops 'I release' of its entry on line 4"},
+        {"chapter 1\nlu/w ; ; I loose ; I release\nchapter 2\nlu/w ; ; I loose\n"
+         "chapter 3\nlu/w ; ; I loose ; I release\n",
+         4, "drops 'I release' of its entry on line 2"},
+        {"chapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I loose ; I release\n"
+         "chapter 3\nlu/w ; ; I loose\nchapter 4\nlu/w ; ; I loose ; I release\n",
+         6, "drops 'I release' of its entry on line 4"},
+        {"chapter 1\nlu/w ; ; I loose\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I loose\n", 3,
+         "two entries in one chapter (lines 2 and 3)"},
+        {"chapter 2\nlu/w ; ; I loose\nchapter 1\nlu/w ; ; I loose\nchapter 2\nlu/w ; ; I loose\n",
+         6, "two entries in one chapter (lines 2 and 6)"},
         {"chapter 1\nlu/w ; ; I free\ne)leuqero/w ; ; I free\nchapter 2\nlu/w ; ; I free\n", 5,
          "only one entry of 'lu/w'"},
         {"chapter 1\ne)n [Dat] ; ; on [Dat]\ne)pi/ ; ; on [Dat]\n", 3, "markers differ"},
