@@ -15,6 +15,7 @@ TEST(CountTypos, WorkedExamples) {
                           {"garden", "gardens", 0, -1, 0, -1},
                           {"children", "childern", 0, -2, 1, -1},
                           {"kind", "king", 1, 1, 1, 1},
+                          {"Cat", "cat", 1, 1, 1, 1}, // letter case counts
                           {"cat", "a cat", 0, 0, 0, 0},
                           {"", "", 0, 0, 0, 0},
                           {"dog", "", 5, 20, 5, 20},

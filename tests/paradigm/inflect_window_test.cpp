@@ -104,8 +104,10 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     beginTyped(1, 100, true, "6");
 
     // A participle, with accents counting: the boxes follow the main window's choice. The layout
-    // and the verb shown are checked item by item in the next test.
+    // is checked item by item in the next test.
+    EXPECT_TRUE(shown("VoiceFrame")); // covered by the panel, as neither layout hides it
     EXPECT_EQ(prompt(), "Present|Active|Participle|Fem. Nom.|Plural|");
+    EXPECT_EQ(label("ConjVerbField"), greek("luvw")); // the verb, not the form asked
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));

@@ -15,3 +15,15 @@ TEST(Rnd, StaysInsideZeroToOne) {
     EXPECT_LT(low, 0.01);
     EXPECT_GT(high, 0.99);
 }
+
+// The scripted numbers come in turn and over again, Randomize or not, until an empty script ends
+// them.
+TEST(Rnd, ScriptIsReturnedInTurnUntilCleared) {
+    SetRandomScript({0.25, 0.5});
+    Randomize();
+    EXPECT_EQ(Rnd(), 0.25);
+    EXPECT_EQ(Rnd(), 0.5);
+    EXPECT_EQ(Rnd(), 0.25);
+    SetRandomScript({});
+    EXPECT_NE(Rnd(), 0.5);
+}
