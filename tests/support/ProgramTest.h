@@ -187,12 +187,16 @@ protected:
         SetInstalledFontsForTest(std::nullopt);
     }
 
-    // Starts the program as the user does and returns the main window left open.
+    // Starts the program as the user does and returns the main window left open; the test stops
+    // here when the program did not start or left no main window.
     WelcomeWin* start(const QString& user) {
         chooseUserWhenAsked(user);
-        EXPECT_TRUE(Main());
-        WelcomeWin* main = mainWindow();
-        EXPECT_NE(main, nullptr);
+        WelcomeWin* main = nullptr;
+        [&] {
+            ASSERT_TRUE(Main());
+            main = mainWindow();
+            ASSERT_NE(main, nullptr);
+        }();
         return main;
     }
 
