@@ -32,6 +32,7 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     // The indicative was drawn, but the wrong try is nearer the imperative: its parse is shown.
     // The one verb of the list is selected already.
     parse({"ActiveBut", "PresBut", "ImperBut", "SecondPersBut", "SingBut"});
+    ASSERT_FALSE(messages.empty()) << "no hint";
     EXPECT_EQ(messages.back(),
               (Message{"Select a different Number and try again.", MsgIcon::Exclamation}));
     click(drill, "GiveUpButton");
@@ -90,6 +91,7 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     picture("drill2");
     EXPECT_EQ(label("VerbForParsingField"), greek("xw/ras"));
     click(drill, "EnterButton");
+    ASSERT_FALSE(messages.empty()) << "nothing said of the missing number";
     EXPECT_EQ(messages.back(), (Message{"You must select a Number.", MsgIcon::Exclamation}));
     // The accusative plural is the other parsing of the form drawn: right all the same.
     parse({"NounBut", "AccusativeBut", "FeminineBut", "PlBut"});
@@ -120,7 +122,7 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         ASSERT_TRUE(timer->isActive());
         bool pausingAtSummary = false;
         SetMessageSink([&](const std::string& text, MsgIcon icon) {
-            pausingAtSummary = timer->isActive();
+            pausingAtSummary = timer && timer->isActive();
             messages.push_back({text, icon});
         });
         if (way == 0)
@@ -161,6 +163,7 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
     begin(2, "2");
     ASSERT_NE(drill, nullptr);
     click(drill, "BetaButton");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
     SetMessageSink(nullptr); // the real message box
     for (QWidget* front :
          {static_cast<QWidget*>(BetaCodeWin::Loaded()), static_cast<QWidget*>(&*drill)}) {
@@ -173,14 +176,19 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
         running.setSingleShot(true);
         QObject::connect(&running, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
         QTimer::singleShot(0, drill, [&] {
-            whenModal(QString(), [&](QWidget* box) { // a message box has no name
-                owner = box->parentWidget();
-                said = static_cast<QMessageBox*>(box)->text();
-                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Ok),
-                                  Qt::LeftButton);
+            StopTestOnFailure("asking for a message box", [&] {
+                whenModal(QString(), [&](QWidget* window) { // a message box has no name
+                    auto* box = qobject_cast<QMessageBox*>(window);
+                    ASSERT_NE(box, nullptr);
+                    owner = box->parentWidget();
+                    said = box->text();
+                    QAbstractButton* ok = box->button(QMessageBox::Ok);
+                    ASSERT_NE(ok, nullptr);
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                });
+                click(drill, "EnterButton"); // nothing chosen
+                running.start(300);
             });
-            click(drill, "EnterButton"); // nothing chosen
-            running.start(300);
         });
         EXPECT_EQ(QApplication::exec(), 7);
         EXPECT_EQ(said, "You must select a Number.");
@@ -225,6 +233,7 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     // The word list's item "100 ..." would be read as word 10; the number matches no form.
     checkItems("NounListBox", {99});
     begin(2, "1");
+    ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text,
               "This particular combination of choices did not result in any valid forms.");
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 0);
