@@ -44,6 +44,7 @@ protected:
     WordTable scored(int n, std::vector<double> scores) {
         std::vector<TestWord> words(std::size_t(n), TestWord{1, "w", {{"m"}}});
         WordTable t = table(words);
+        [&] { ASSERT_GE(t.Records.size(), scores.size()) << "no list read"; }();
         for (std::size_t i = 0; i < scores.size(); ++i)
             t.Records[i].Score = scores[i];
         return t;
@@ -63,6 +64,7 @@ protected:
                       const std::vector<std::pair<std::string, std::string>>& answers,
                       bool accents = false) {
         drill = DrillLogicTest::drill(words, 2, 4, 0);
+        [&] { ASSERT_GT(drill.Table.Records.size(), std::size_t(word)) << "no list read"; }();
         drill.Settings.CountAccents = accents;
         drill.ToGreek = !ring.empty();
         drill.CurrentWord = word;
@@ -186,6 +188,7 @@ TEST_F(DrillLogicTest, NoItemAsksForMoreThanSixSlots) {
     // The eighth word of that chain: the ring keeps the first five and the word asked.
     SetRandomScript({0.0, 0.0, pick(8, 9), pick(8, 9), 0.0});
     ASSERT_TRUE(NextItem(d, 3));
+    ASSERT_FALSE(d.AnswerRing.empty());
     EXPECT_EQ(d.AnswerRing.front(), (MeaningPair{0, 0}));
     EXPECT_EQ(d.AnswerRing.back(), (MeaningPair{7, 0}));
     SetRandomScript({0.0, 0.0, pick(9, 9), pick(9, 9)});
@@ -218,11 +221,13 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
     ASSERT_EQ(t.Records.size(), 5u);
     EXPECT_EQ(t.DrillWords, (std::vector<int>{1, 2}));
     // The first person is put only before meanings that lack it.
+    ASSERT_GE(t.Records[0].Meanings.size(), 2u);
+    ASSERT_GE(t.Records[2].Meanings.size(), 2u);
     EXPECT_EQ(t.Records[0].Meanings[1].Text + "|" + t.Records[2].Meanings[1].Text,
               "I release|I also");
     // Nine meanings: seven kept, the count as read, the next record at its right lines.
     EXPECT_EQ(t.Records[1].MeaningCount, 9);
-    EXPECT_EQ(t.Records[1].StoredMeanings(), KeptMeanings);
+    ASSERT_EQ(t.Records[1].StoredMeanings(), KeptMeanings);
     EXPECT_EQ(t.Records[1].Meanings[6].Text, "m6");
     EXPECT_EQ(t.Records[3].Chapter, 1e9);                                   // far beyond 16 bits
     EXPECT_EQ(t.Records[4].NextEntry + t.Records[4].PrevEntry, 2 * NoLink); // the spare record
@@ -377,6 +382,7 @@ TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
             "list.lxv",
             ListText({{6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}})),
         2, 4);
+    ASSERT_GE(table.Records.size(), 3u);
     PenalizeMeaningRing(table, {0, 0}, 2, 4);
     table.Records[1].SecondForm = table.Records[2].SecondForm = "";
     PenalizeLookalikes(table, 1, 4);

@@ -190,8 +190,10 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
         std::istringstream saved(written ? read("Users/Maria/Athenaze.lxs") : "");
         std::string scores, chapter, letters, score;
         while (std::getline(saved, chapter) && std::getline(saved, letters) &&
-               std::getline(saved, score))
+               std::getline(saved, score)) {
+            ASSERT_GE(score.size(), 3u) << "not a quoted line: " << score;
             scores += (scores.empty() ? "" : "|") + score.substr(1, score.size() - 3);
+        }
         EXPECT_EQ(scores, c.scores);
         delete main;
     }
