@@ -48,6 +48,7 @@ protected:
         }
         begin(tab, howMany);
         ASSERT_NE(drill, nullptr);
+        ASSERT_TRUE(drill->isVisible());
     }
 
     QLineEdit* field(const char* name) const { return child<QLineEdit>(drill, name); }

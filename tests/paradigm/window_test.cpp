@@ -21,6 +21,7 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     // The scan of the paradigm file: the verb number of each line, of the count on its first.
     EXPECT_EQ(progress.text, " shown|Reading Verb File 1/2 2/2 0/2 hidden unloaded");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Verb Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Verb Form");
     picture("drill1");
@@ -86,6 +87,7 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     begin(2, "2");
     EXPECT_EQ(progress.text, " shown|Reading Noun File 1/2 2/2 0/2 hidden unloaded");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Noun, Pronoun, and Adjective Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Form");
     picture("drill2");
@@ -116,6 +118,8 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         messages.clear();
         SetRandomScript(draws({{0.99, 0.1}})); // lu/w
         begin(1, "5");
+        ASSERT_NE(drill, nullptr);
+        ASSERT_TRUE(drill->isVisible());
         click(drill, "BetaButton");
         parse({"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
         QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
@@ -150,6 +154,7 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         settle();
     }
     begin(1, "3");
+    ASSERT_NE(drill, nullptr);
     EXPECT_EXIT(child<QAction>(drill, "mnuFileQuit")->trigger(), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
 }
@@ -162,6 +167,7 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
     SetRandomScript(draws({{0.99, 0.5}}));
     begin(2, "2");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     click(drill, "BetaButton");
     ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
     SetMessageSink(nullptr); // the real message box
@@ -222,6 +228,8 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     checkItems("VerbListBox", {0});
     SetRandomScript(draws({{0.99, 0.99}}));
     begin(1, "1");
+    ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(label("FormsSelectedField"), " 3");
     EXPECT_EQ(label("VerbForParsingField"), "");
     click(drill, "GiveUpButton");
@@ -240,6 +248,8 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     checkItems("NounListBox", {0, 99});
     SetRandomScript(draws({{0.99, 0.0}}));
     begin(2, "1");
+    ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 1);
     EXPECT_EQ(label("FormsSelectedField"), " 2");
     click(drill, "EndQuizButton");

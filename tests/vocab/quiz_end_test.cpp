@@ -84,6 +84,7 @@ TEST_F(QuizTest, ADrillWithNothingToAskEndsAtOnce) {
     LexivoPrefFile saved; // beginning a drill saves the settings
     ReadPrefsFile(path("Users/Maria/Prefs.lxp"), saved);
     EXPECT_EQ(saved.Iterations, 0);
+    ASSERT_EQ(quizWindow(), nullptr) << "the drill is still up";
     delete main;
 
     const Message noWords{"There are no vocabulary words in the selected chapter.", MsgIcon::Stop};

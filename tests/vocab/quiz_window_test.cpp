@@ -29,7 +29,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(quiz->windowTitle(), "Lexivo Vocabulary Drill");
     EXPECT_EQ(quizField->text(), greek("a)gaqo/s"));
     EXPECT_EQ(quizField->font().family(), "Ortholex");
-    EXPECT_EQ(visibleSlots(), 6); // seven meanings, six slots
+    ASSERT_EQ(visibleSlots(), 6); // seven meanings, six slots
     EXPECT_EQ(QStringList({label("ToGoField"), label("ScoreField"), label("StatsField"),
                            label("ChapterField"), label("ItemScoreField")})
                   .join("|"),
@@ -96,7 +96,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(quizField->text(), "bring (+ Dat.)");
     EXPECT_EQ(label("ToGoField"), " 3 items out of  4.");
     EXPECT_EQ(find<QPushButton>("Enter")->text(), "Okay");
-    EXPECT_EQ(visibleSlots(), 2);
+    ASSERT_EQ(visibleSlots(), 2);
     auto* userGreek = find<QLineEdit>("UserGreekField");
     EXPECT_TRUE(userGreek->isVisible());
     QTest::keyClicks(userField, "a)/gw");
