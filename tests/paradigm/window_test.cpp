@@ -155,7 +155,8 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
     }
     begin(1, "3");
     ASSERT_NE(drill, nullptr);
-    EXPECT_EXIT(child<QAction>(drill, "mnuFileQuit")->trigger(), testing::ExitedWithCode(0),
+    QAction* quit = child<QAction>(drill, "mnuFileQuit");
+    EXPECT_EXIT(quit->trigger(), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
 }
 
