@@ -9,6 +9,7 @@
 #include "vocab/VocabDrill.h"
 #include "vocab/WordChoice.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,12 +22,27 @@ bool NextItem(VocabDrill& drill, int reinforcement) {
     return true;
 }
 
+// The test stops unless the table holds a record for each word, with the meanings written for it
+// (seven at most), and the spare record: the steps after reading a list count on them.
+void AssertReadWhole(const WordTable& t, const std::vector<TestWord>& words) {
+    ASSERT_EQ(t.Records.size(), words.size() + 1) << "the records read";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].meaningCount == -1) {
+            ASSERT_EQ(t.Records[i].Meanings.size(),
+                      std::min(words[i].meanings.size(), std::size_t(KeptMeanings)))
+                << "the meanings read of word " << i;
+        }
+    }
+}
+
 class DrillLogicTest : public ::testing::Test {
 protected:
     void TearDown() override { SetRandomScript({}); }
 
     WordTable table(const std::vector<TestWord>& words, double start = 1, double end = 99) {
-        return ReadVocabList(folder.write("list.lxv", ListText(words)), start, end);
+        WordTable t = ReadVocabList(folder.write("list.lxv", ListText(words)), start, end);
+        AssertReadWhole(t, words);
+        return t;
     }
     // A drill over the chapters start..end with every choice a review choice.
     VocabDrill drill(const std::vector<TestWord>& words, int start, int end, int percentActive) {
@@ -44,7 +60,6 @@ protected:
     WordTable scored(int n, std::vector<double> scores) {
         std::vector<TestWord> words(std::size_t(n), TestWord{1, "w", {{"m"}}});
         WordTable t = table(words);
-        [&] { ASSERT_GE(t.Records.size(), scores.size()) << "no list read"; }();
         for (std::size_t i = 0; i < scores.size(); ++i)
             t.Records[i].Score = scores[i];
         return t;
@@ -64,7 +79,6 @@ protected:
                       const std::vector<std::pair<std::string, std::string>>& answers,
                       bool accents = false) {
         drill = DrillLogicTest::drill(words, 2, 4, 0);
-        [&] { ASSERT_GT(drill.Table.Records.size(), std::size_t(word)) << "no list read"; }();
         drill.Settings.CountAccents = accents;
         drill.ToGreek = !ring.empty();
         drill.CurrentWord = word;
@@ -221,13 +235,11 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
     ASSERT_EQ(t.Records.size(), 5u);
     EXPECT_EQ(t.DrillWords, (std::vector<int>{1, 2}));
     // The first person is put only before meanings that lack it.
-    ASSERT_GE(t.Records[0].Meanings.size(), 2u);
-    ASSERT_GE(t.Records[2].Meanings.size(), 2u);
     EXPECT_EQ(t.Records[0].Meanings[1].Text + "|" + t.Records[2].Meanings[1].Text,
               "I release|I also");
     // Nine meanings: seven kept, the count as read, the next record at its right lines.
     EXPECT_EQ(t.Records[1].MeaningCount, 9);
-    ASSERT_EQ(t.Records[1].StoredMeanings(), KeptMeanings);
+    EXPECT_EQ(t.Records[1].StoredMeanings(), KeptMeanings);
     EXPECT_EQ(t.Records[1].Meanings[6].Text, "m6");
     EXPECT_EQ(t.Records[3].Chapter, 1e9);                                   // far beyond 16 bits
     EXPECT_EQ(t.Records[4].NextEntry + t.Records[4].PrevEntry, 2 * NoLink); // the spare record
@@ -377,12 +389,10 @@ TEST_F(JudgingTest, LookalikesAreNearMissesOfOtherWordsSecondForms) {
 TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
     // A pair beyond the last chapter keeps its score and the walk goes on, to the last one; no
     // second form at all is nobody's look-alike.
-    WordTable table = ReadVocabList(
-        folder.write(
-            "list.lxv",
-            ListText({{6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}})),
-        2, 4);
-    ASSERT_GE(table.Records.size(), 3u);
+    const std::vector<TestWord> words{
+        {6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}};
+    WordTable table = ReadVocabList(folder.write("list.lxv", ListText(words)), 2, 4);
+    AssertReadWhole(table, words);
     PenalizeMeaningRing(table, {0, 0}, 2, 4);
     table.Records[1].SecondForm = table.Records[2].SecondForm = "";
     PenalizeLookalikes(table, 1, 4);
