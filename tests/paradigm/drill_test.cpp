@@ -103,6 +103,8 @@ TEST_F(DrillTest, EachParsingOfAShippedFormIsRightForItsOwnParseWhicheverWasDraw
     for (const DrillSettings* settings : {&VerbDrill, &NounDrill}) {
         const std::vector<std::string> lines = ReadDataLines(DataFilePath(settings->formFile));
         const std::vector<std::string> groups = ReadDataLines(DataFilePath(settings->indexFile));
+        ASSERT_FALSE(lines.empty()) << settings->formFile;
+        ASSERT_FALSE(groups.empty()) << settings->indexFile;
         std::map<std::string, int> idxOf;
         for (std::size_t i = 0; i < lines.size(); ++i)
             idxOf.emplace(lines[i].substr(0, lines[i].find(',')), int(i) + 1);
@@ -110,8 +112,12 @@ TEST_F(DrillTest, EachParsingOfAShippedFormIsRightForItsOwnParseWhicheverWasDraw
         for (const std::string& group : groups) {
             // The group's forms, all of them candidates, in file order.
             std::vector<FormEntry> members;
-            for (int k = 1; k <= CountFields(group, " "); ++k)
-                members.push_back({GetField(group, " ", k), idxOf.at(GetField(group, " ", k)), 0});
+            for (int k = 1; k <= CountFields(group, " "); ++k) {
+                const std::string code = GetField(group, " ", k);
+                ASSERT_EQ(idxOf.count(code), 1u) << code << " of " << settings->indexFile
+                                                 << " is no form of " << settings->formFile;
+                members.push_back({code, idxOf.at(code), 0});
+            }
             std::sort(members.begin(), members.end(),
                       [](const FormEntry& a, const FormEntry& b) { return a.idx < b.idx; });
             const std::size_t n = members.size();

@@ -48,6 +48,7 @@ protected:
         }
         begin(tab, howMany);
         ASSERT_NE(drill, nullptr);
+        ASSERT_TRUE(drill->isVisible());
     }
 
     QLineEdit* field(const char* name) const { return child<QLineEdit>(drill, name); }
@@ -192,6 +193,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_EQ(DefaultButton(drill), child<QPushButton>(drill, "AgainButton"));
     QTest::keyClick(field("UserField"), Qt::Key_Return);
 
+    ASSERT_FALSE(messages.empty()) << "no summary";
     EXPECT_EQ(messages.back(), (Message{"You were drilled on 6 verb forms.\r\n"
                                         "You got 5 correct, in 10 attempts.\r\n"
                                         "You gave up on 1 form.\r\n"
@@ -227,12 +229,15 @@ TEST_F(InflectTest, EachDrillAsksTypedItemsAsPercentActiveSaysWithNothingLeftOve
         int typedItems = 0;
         for (int mode : {21, 71, 31, 91}) {
             const bool typed = mode <= c.percentActive;
+            ASSERT_TRUE(drill->isVisible()) << "the drill ended before mode " << mode;
             ASSERT_EQ(layout(), typed ? "typed" : "parse") << mode;
             if (!typed) {
                 // After a click on Give Up the Enter key means Again, not End Drill.
                 click(drill, "GiveUpButton");
                 picture(verb ? "drill1-givenup" : "drill2-givenup");
-                QTest::keyClick(drill->focusWidget(), Qt::Key_Return);
+                QWidget* focus = drill->focusWidget();
+                ASSERT_NE(focus, nullptr);
+                QTest::keyClick(focus, Qt::Key_Return);
                 continue;
             }
             EXPECT_EQ(prompt(), verb ? "Present|Active|Indicative|1st Person|Singular|"
@@ -251,10 +256,12 @@ TEST_F(InflectTest, EachDrillAsksTypedItemsAsPercentActiveSaysWithNothingLeftOve
                 click(drill, "AgainButton");
             } else {
                 answer(verb ? "lu/w" : "lo/gos");
+                ASSERT_FALSE(drill->Drill().CoolList.empty());
                 EXPECT_EQ(drill->Drill().CoolList[0].weight, typedItems - 1);
                 pause();
             }
         }
+        ASSERT_FALSE(messages.empty()) << "no summary";
         EXPECT_EQ(messages.back().text, std::string("You were drilled on 4 ") +
                                             (verb ? "verb " : "") + "forms.\r\n" + c.got + "\r\n" +
                                             c.gaveUp);

@@ -21,6 +21,7 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     // The scan of the paradigm file: the verb number of each line, of the count on its first.
     EXPECT_EQ(progress.text, " shown|Reading Verb File 1/2 2/2 0/2 hidden unloaded");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Verb Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Verb Form");
     picture("drill1");
@@ -32,6 +33,7 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     // The indicative was drawn, but the wrong try is nearer the imperative: its parse is shown.
     // The one verb of the list is selected already.
     parse({"ActiveBut", "PresBut", "ImperBut", "SecondPersBut", "SingBut"});
+    ASSERT_FALSE(messages.empty()) << "no hint";
     EXPECT_EQ(messages.back(),
               (Message{"Select a different Number and try again.", MsgIcon::Exclamation}));
     click(drill, "GiveUpButton");
@@ -85,11 +87,13 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     begin(2, "2");
     EXPECT_EQ(progress.text, " shown|Reading Noun File 1/2 2/2 0/2 hidden unloaded");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Noun, Pronoun, and Adjective Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Form");
     picture("drill2");
     EXPECT_EQ(label("VerbForParsingField"), greek("xw/ras"));
     click(drill, "EnterButton");
+    ASSERT_FALSE(messages.empty()) << "nothing said of the missing number";
     EXPECT_EQ(messages.back(), (Message{"You must select a Number.", MsgIcon::Exclamation}));
     // The accusative plural is the other parsing of the form drawn: right all the same.
     parse({"NounBut", "AccusativeBut", "FeminineBut", "PlBut"});
@@ -114,13 +118,15 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         messages.clear();
         SetRandomScript(draws({{0.99, 0.1}})); // lu/w
         begin(1, "5");
+        ASSERT_NE(drill, nullptr);
+        ASSERT_TRUE(drill->isVisible());
         click(drill, "BetaButton");
         parse({"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
         QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
         ASSERT_TRUE(timer->isActive());
         bool pausingAtSummary = false;
         SetMessageSink([&](const std::string& text, MsgIcon icon) {
-            pausingAtSummary = timer->isActive();
+            pausingAtSummary = timer && timer->isActive();
             messages.push_back({text, icon});
         });
         if (way == 0)
@@ -148,7 +154,9 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         settle();
     }
     begin(1, "3");
-    EXPECT_EXIT(child<QAction>(drill, "mnuFileQuit")->trigger(), testing::ExitedWithCode(0),
+    ASSERT_NE(drill, nullptr);
+    QAction* quit = child<QAction>(drill, "mnuFileQuit");
+    EXPECT_EXIT(quit->trigger(), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
 }
 
@@ -160,7 +168,9 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
     SetRandomScript(draws({{0.99, 0.5}}));
     begin(2, "2");
     ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     click(drill, "BetaButton");
+    ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
     SetMessageSink(nullptr); // the real message box
     for (QWidget* front :
          {static_cast<QWidget*>(BetaCodeWin::Loaded()), static_cast<QWidget*>(&*drill)}) {
@@ -173,14 +183,19 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
         running.setSingleShot(true);
         QObject::connect(&running, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
         QTimer::singleShot(0, drill, [&] {
-            whenModal(QString(), [&](QWidget* box) { // a message box has no name
-                owner = box->parentWidget();
-                said = static_cast<QMessageBox*>(box)->text();
-                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Ok),
-                                  Qt::LeftButton);
+            StopTestOnFailure("asking for a message box", [&] {
+                whenModal(QString(), [&](QWidget* window) { // a message box has no name
+                    auto* box = qobject_cast<QMessageBox*>(window);
+                    ASSERT_NE(box, nullptr);
+                    owner = box->parentWidget();
+                    said = box->text();
+                    QAbstractButton* ok = box->button(QMessageBox::Ok);
+                    ASSERT_NE(ok, nullptr);
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                });
+                click(drill, "EnterButton"); // nothing chosen
+                running.start(300);
             });
-            click(drill, "EnterButton"); // nothing chosen
-            running.start(300);
         });
         EXPECT_EQ(QApplication::exec(), 7);
         EXPECT_EQ(said, "You must select a Number.");
@@ -214,6 +229,8 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     checkItems("VerbListBox", {0});
     SetRandomScript(draws({{0.99, 0.99}}));
     begin(1, "1");
+    ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(label("FormsSelectedField"), " 3");
     EXPECT_EQ(label("VerbForParsingField"), "");
     click(drill, "GiveUpButton");
@@ -225,12 +242,15 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     // The word list's item "100 ..." would be read as word 10; the number matches no form.
     checkItems("NounListBox", {99});
     begin(2, "1");
+    ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text,
               "This particular combination of choices did not result in any valid forms.");
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 0);
     checkItems("NounListBox", {0, 99});
     SetRandomScript(draws({{0.99, 0.0}}));
     begin(2, "1");
+    ASSERT_NE(drill, nullptr);
+    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 1);
     EXPECT_EQ(label("FormsSelectedField"), " 2");
     click(drill, "EndQuizButton");

@@ -77,8 +77,10 @@ protected:
         auto* box = child<QListWidget>(main, list);
         for (int i = 0; i < box->count(); ++i)
             box->item(i)->setCheckState(Qt::Unchecked);
-        for (int row : rows)
+        for (int row : rows) {
+            ASSERT_LT(row, box->count()) << list << " has no row " << row;
             box->item(row)->setCheckState(Qt::Checked);
+        }
     }
 
     // Picks the parse by its option buttons, then clicks Enter.

@@ -187,7 +187,8 @@ protected:
         SetInstalledFontsForTest(std::nullopt);
     }
 
-    // Starts the program as the user does and returns the main window left open.
+    // Starts the program as the user does and returns the main window left open; the test stops
+    // here when the program did not start or left no main window.
     WelcomeWin* start(const QString& user) {
         chooseUserWhenAsked(user);
         WelcomeWin* main = nullptr;

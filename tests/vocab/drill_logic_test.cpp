@@ -9,6 +9,7 @@
 #include "vocab/VocabDrill.h"
 #include "vocab/WordChoice.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,12 +38,27 @@ std::string FillAndJudge(VocabDrill& drill,
     return shown;
 }
 
+// The test stops unless the table holds a record for each word, with the meanings written for it
+// (seven at most), and the spare record: the steps after reading a list count on them.
+void AssertReadWhole(const WordTable& t, const std::vector<TestWord>& words) {
+    ASSERT_EQ(t.Records.size(), words.size() + 1) << "the records read";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].meaningCount == -1) {
+            ASSERT_EQ(t.Records[i].Meanings.size(),
+                      std::min(words[i].meanings.size(), std::size_t(KeptMeanings)))
+                << "the meanings read of word " << i;
+        }
+    }
+}
+
 class DrillLogicTest : public ::testing::Test {
 protected:
     void TearDown() override { SetRandomScript({}); }
 
     WordTable table(const std::vector<TestWord>& words, double start = 1, double end = 99) {
-        return ReadVocabList(folder.write("list.lxv", ListText(words)), start, end);
+        WordTable t = ReadVocabList(folder.write("list.lxv", ListText(words)), start, end);
+        AssertReadWhole(t, words);
+        return t;
     }
     // A drill over the chapters start..end with every choice a review choice.
     VocabDrill drill(const std::vector<TestWord>& words, int start, int end, int percentActive) {
@@ -403,11 +419,10 @@ TEST_F(JudgingTest, LookalikesAreNearMissesOfOtherWordsSecondForms) {
 TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
     // A pair beyond the last chapter keeps its score and the walk goes on, to the last one; no
     // second form at all is nobody's look-alike.
-    WordTable table = ReadVocabList(
-        folder.write(
-            "list.lxv",
-            ListText({{6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}})),
-        2, 4);
+    const std::vector<TestWord> words{
+        {6, "a", {{"x", 1, 0}}}, {4, "b", {{"x", -1, 0, 0, 0}}}, {3, "c", {{"y"}}}};
+    WordTable table = ReadVocabList(folder.write("list.lxv", ListText(words)), 2, 4);
+    AssertReadWhole(table, words);
     PenalizeMeaningRing(table, {0, 0}, 2, 4);
     table.Records[1].SecondForm = table.Records[2].SecondForm = "";
     PenalizeLookalikes(table, 1, 4);

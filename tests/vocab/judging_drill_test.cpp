@@ -59,9 +59,11 @@ protected:
         ASSERT_TRUE(child<QCheckBox>(main, "Accents")->isChecked());
         ASSERT_NE(beginDrill(std::move(script)), nullptr);
     }
-    // Enters the answers of one item (with the marker box's item for each) and judges them;
-    // returns what the slots show: "+" or "-" for green or red, the answer and its marker.
+    // Enters the answers of one item (with the marker box's item for each), each into a slot of
+    // its own, and judges them; returns what the slots show: "+" or "-" for green or red, the
+    // answer and its marker. The test stops when the item shows fewer slots than answers.
     std::string judge(const std::vector<std::pair<const char*, int>>& answers) {
+        [&] { ASSERT_TRUE(frame(int(answers.size()) - 1)->isVisible()) << "too few slots"; }();
         for (const auto& [keys, markerItem] : answers) {
             find<QComboBox>("TypeCaseField")->setCurrentIndex(markerItem);
             answerWith(keys);

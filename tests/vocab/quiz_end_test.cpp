@@ -84,6 +84,7 @@ TEST_F(QuizTest, ADrillWithNothingToAskEndsAtOnce) {
     LexivoPrefFile saved; // beginning a drill saves the settings
     ReadPrefsFile(path("Users/Maria/Prefs.lxp"), saved);
     EXPECT_EQ(saved.Iterations, 0);
+    ASSERT_EQ(quizWindow(), nullptr) << "the drill is still up";
     delete main;
 
     const Message noWords{"There are no vocabulary words in the selected chapter.", MsgIcon::Stop};
@@ -196,8 +197,10 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
         std::istringstream saved(written ? read("Users/Maria/Athenaze.lxs") : "");
         std::string scores, chapter, letters, score;
         while (std::getline(saved, chapter) && std::getline(saved, letters) &&
-               std::getline(saved, score))
+               std::getline(saved, score)) {
+            ASSERT_GE(score.size(), 3u) << "not a quoted line: " << score;
             scores += (scores.empty() ? "" : "|") + score.substr(1, score.size() - 3);
+        }
         EXPECT_EQ(scores, c.scores);
         delete main;
     }
@@ -208,11 +211,15 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
 TEST_F(QuizTest, FileQuitAndAListThatCannotBeReadEndTheProgram) {
     writeList(list);
     shareFolderWithDeathTest();
+    // In the death test's own process a failure inside a helper does not stop the test: the
+    // steps that the next ones need are checked in the statement itself.
     EXPECT_EXIT(
         {
-            startDrill({0.5});
+            ASSERT_TRUE(startDrill({0.5}));
             whenModal("SaveWin", [](QWidget* prompt) { click(prompt, "SaveButton"); });
-            find<QAction>("mnuQuit")->trigger();
+            auto* quit = find<QAction>("mnuQuit");
+            ASSERT_NE(quit, nullptr);
+            quit->trigger();
         },
         testing::ExitedWithCode(0), "");
     EXPECT_EQ(read("Users/Maria/Athenaze.lxs"), savedLines);
