@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,9 +15,34 @@ class ThrowOnFatalFailure : public testing::EmptyTestEventListener {
     }
 };
 
+// In the process that a death test starts, GoogleTest tells no listener of a failure, prints none
+// and lets the process end as if none had happened: this reporter, in place of its own, writes
+// each failure to stderr, where the death test's report shows it, and stops there, so that the
+// death test fails ("threw an exception") at any failure inside it, not only at a fatal one.
+class ReportAndThrowInDeathTest : public testing::ScopedFakeTestPartResultReporter {
+public:
+    ReportAndThrowInDeathTest() : ScopedFakeTestPartResultReporter(INTERCEPT_ALL_THREADS, &kept_) {}
+
+    void ReportTestPartResult(const testing::TestPartResult& result) override {
+        if (!result.failed())
+            return;
+        std::fprintf(stderr, "%s:%d: Failure\n%s\n", result.file_name() ? result.file_name() : "",
+                     result.line_number(), result.message());
+        std::fflush(stderr);
+        throw testing::AssertionException(result);
+    }
+
+private:
+    testing::TestPartResultArray kept_;
+};
+
 } // namespace
 
 void StopAtFirstFatalFailure() {
+    if (testing::internal::InDeathTestChild()) {
+        static ReportAndThrowInDeathTest reporter;
+        return;
+    }
     testing::UnitTest::GetInstance()->listeners().Append(new ThrowOnFatalFailure);
 }
 

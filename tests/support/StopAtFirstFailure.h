@@ -11,7 +11,9 @@
 
 #include <functional>
 
-// Called once, after GoogleTest has been initialised.
+// Called once, after GoogleTest has been initialised and the death test style set. In the process
+// of a death test any failure stops it and is printed to stderr, which the death test's report
+// shows: the death test then fails.
 void StopAtFirstFatalFailure();
 
 // Runs step; a fatal failure inside it ends the process with status 1, naming where it was.
