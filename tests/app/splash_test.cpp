@@ -22,11 +22,10 @@ TEST_F(SplashTest, ClosesAtAClickOrWhenItsTimeIsUp) {
     // a Qt timer may fire a little early.
     SetSplashInterval(30);
     bool fired = false;
-    whenModal(QStringLiteral("SplashWin"), [&](QWidget* window) {
+    whenSplashShows(fired, [](QWidget* window) {
         auto* timer = child<QTimer>(window, "SplashTimer");
         EXPECT_TRUE(timer->isActive());
         EXPECT_EQ(timer->interval(), 30);
-        QObject::connect(timer, &QTimer::timeout, window, [&] { fired = true; });
     });
     ShowSplash(); // returns only once the window has closed itself
     EXPECT_TRUE(fired);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PrefsFile.h"
+#include "support/ListItem.h"
 #include "support/ProgramTest.h"
 
 #include <QCheckBox>
@@ -35,10 +36,7 @@ protected:
     // The text of a list's item of that row, or of its current item (-1); the test stops here
     // when there is none.
     QString item(const char* list, int row = -1) const {
-        auto* box = find<QListWidget>(list);
-        const QListWidgetItem* found = row < 0 ? box->currentItem() : box->item(row);
-        [&] { ASSERT_NE(found, nullptr) << list << " has no item " << row; }();
-        return found->text();
+        return listItem(find<QListWidget>(list), row)->text();
     }
 
     // Empties a field and types into it key by key, as the user does.

@@ -47,11 +47,7 @@ TEST_F(MainWinTest, AboutShowsTheSplashWindowUntilItClosesItself) {
     SetSplashInterval(20);
     QWidget* owner = nullptr;
     bool fired = false;
-    whenModal(QStringLiteral("SplashWin"), [&](QWidget* splash) {
-        owner = splash->parentWidget();
-        QObject::connect(child<QTimer>(splash, "SplashTimer"), &QTimer::timeout, splash,
-                         [&] { fired = true; });
-    });
+    whenSplashShows(fired, [&](QWidget* splash) { owner = splash->parentWidget(); });
     find<QAction>("mnuHelpAbout")->trigger(); // returns once the window has closed
     EXPECT_EQ(owner, window);                 // in front of the main window
     EXPECT_TRUE(fired);

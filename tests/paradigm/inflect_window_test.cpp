@@ -46,9 +46,7 @@ protected:
             checkItems("NounListBox", {0, 1});
             checkBox("NounVocativeBut");
         }
-        begin(tab, howMany);
-        ASSERT_NE(drill, nullptr);
-        ASSERT_TRUE(drill->isVisible());
+        beginShown(tab, howMany);
     }
 
     QLineEdit* field(const char* name) const { return child<QLineEdit>(drill, name); }

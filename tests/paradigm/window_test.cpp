@@ -17,11 +17,9 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     // Candidates: lu/w, lu/omen, lu/ein, lu/ete (imperative), lu/ete (indicative).
     SetRandomScript(draws({{0.99, 0.9}, {0.99, 0.5}, {0.99, 0.1}}));
     ProgressLog progress;
-    begin(1, "4");
+    beginShown(1, "4");
     // The scan of the paradigm file: the verb number of each line, of the count on its first.
     EXPECT_EQ(progress.text, " shown|Reading Verb File 1/2 2/2 0/2 hidden unloaded");
-    ASSERT_NE(drill, nullptr);
-    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Verb Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Verb Form");
     picture("drill1");
@@ -84,10 +82,8 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     checkItems("NounListBox", {1});
     SetRandomScript(draws({{0.99, 0.5}})); // xw/ras of xw/ra's three candidates
     ProgressLog progress;
-    begin(2, "2");
+    beginShown(2, "2");
     EXPECT_EQ(progress.text, " shown|Reading Noun File 1/2 2/2 0/2 hidden unloaded");
-    ASSERT_NE(drill, nullptr);
-    ASSERT_TRUE(drill->isVisible());
     EXPECT_EQ(drill->windowTitle(), "Lexivo Noun, Pronoun, and Adjective Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Form");
     picture("drill2");
@@ -117,9 +113,7 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         SCOPED_TRACE(way);
         messages.clear();
         SetRandomScript(draws({{0.99, 0.1}})); // lu/w
-        begin(1, "5");
-        ASSERT_NE(drill, nullptr);
-        ASSERT_TRUE(drill->isVisible());
+        beginShown(1, "5");
         click(drill, "BetaButton");
         parse({"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
         QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
@@ -154,7 +148,6 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
         settle();
     }
     begin(1, "3");
-    ASSERT_NE(drill, nullptr);
     QAction* quit = child<QAction>(drill, "mnuFileQuit");
     EXPECT_EXIT(quit->trigger(), testing::ExitedWithCode(0),
                 testing::HasSubstr("[Exclamation] You were drilled on 1 verb forms."));
@@ -166,9 +159,7 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
     startProgram();
     checkItems("NounListBox", {1});
     SetRandomScript(draws({{0.99, 0.5}}));
-    begin(2, "2");
-    ASSERT_NE(drill, nullptr);
-    ASSERT_TRUE(drill->isVisible());
+    beginShown(2, "2");
     click(drill, "BetaButton");
     ASSERT_NE(BetaCodeWin::Loaded(), nullptr);
     SetMessageSink(nullptr); // the real message box
@@ -228,9 +219,7 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
                             "01111211,lu/eis\r\n"); // line 8, beyond the loaded seven
     checkItems("VerbListBox", {0});
     SetRandomScript(draws({{0.99, 0.99}}));
-    begin(1, "1");
-    ASSERT_NE(drill, nullptr);
-    ASSERT_TRUE(drill->isVisible());
+    beginShown(1, "1");
     EXPECT_EQ(label("FormsSelectedField"), " 3");
     EXPECT_EQ(label("VerbForParsingField"), "");
     click(drill, "GiveUpButton");
@@ -248,9 +237,7 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 0);
     checkItems("NounListBox", {0, 99});
     SetRandomScript(draws({{0.99, 0.0}}));
-    begin(2, "1");
-    ASSERT_NE(drill, nullptr);
-    ASSERT_TRUE(drill->isVisible());
+    beginShown(2, "1");
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 1);
     EXPECT_EQ(label("FormsSelectedField"), " 2");
     click(drill, "EndQuizButton");

@@ -4,6 +4,7 @@
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
 #include "platform/Random.h"
+#include "support/ListItem.h"
 #include "support/ProgramTest.h"
 #include "widgets/DisplayFontText.h"
 
@@ -70,6 +71,12 @@ protected:
                          : NounQuizWindow::Loaded();
     }
 
+    // Begins a drill that must come up: the test stops when no drill window shows.
+    void beginShown(int tab, const char* howMany) {
+        begin(tab, howMany);
+        ASSERT_TRUE(drill->isVisible()) << "no drill shown";
+    }
+
     void checkBox(const char* name, bool checked = true) {
         child<QAbstractButton>(main, name)->setChecked(checked);
     }
@@ -77,10 +84,8 @@ protected:
         auto* box = child<QListWidget>(main, list);
         for (int i = 0; i < box->count(); ++i)
             box->item(i)->setCheckState(Qt::Unchecked);
-        for (int row : rows) {
-            ASSERT_LT(row, box->count()) << list << " has no row " << row;
-            box->item(row)->setCheckState(Qt::Checked);
-        }
+        for (int row : rows)
+            listItem(box, row)->setCheckState(Qt::Checked);
     }
 
     // Picks the parse by its option buttons, then clicks Enter.

@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -63,11 +61,9 @@ std::string describe(const QWidget* window) {
     for (const Expected& e : expected())
         report += "\n  (the test waits for " + e.name.toStdString() + ", at " +
                   e.where.file_name() + ":" + std::to_string(e.where.line()) + ")";
-    ADD_FAILURE() << report;
-    std::fprintf(stderr, "%s\n", report.c_str()); // for a death test, which reads stderr
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(1);
+    // In a death test's process the failure itself stops, and is printed to stderr there.
+    StopTestOnFailure("at an unexpected modal window", [&] { ADD_FAILURE() << report; });
+    EndTestProcess("The test stopped at an unexpected modal window.");
 }
 
 void look() {
@@ -87,10 +83,9 @@ void look() {
     expected().erase(found);
     answered().push_back(answer.name.toStdString());
     answering().emplace_back(modal);
-    const std::string where = "answering the modal window " + describe(modal) + " (expected at " +
-                              answer.where.file_name() + ":" + std::to_string(answer.where.line()) +
-                              ")";
-    StopTestOnFailure(where.c_str(), [&] { answer.action(modal); });
+    StopTestOnFailure("answering the modal window " + answer.name.toStdString() + " expected at " +
+                          answer.where.file_name() + ":" + std::to_string(answer.where.line()),
+                      [&] { answer.action(modal); });
     answering().pop_back();
 }
 

@@ -103,6 +103,20 @@ inline void clickUserEntry(QWidget* pickUserWin, const QString& text,
     }
 }
 
+// Waits for the splash window, runs look on it, and notes in closedByItsTimer whether the
+// window's own timer then closed it. Its time must be 20 ms or more (see ModalWindows.h).
+inline void whenSplashShows(bool& closedByItsTimer, std::function<void(QWidget*)> look,
+                            std::source_location where = std::source_location::current()) {
+    whenModal(
+        QStringLiteral("SplashWin"),
+        [&closedByItsTimer, look](QWidget* splash) {
+            look(splash);
+            QObject::connect(child<QTimer>(splash, "SplashTimer"), &QTimer::timeout, splash,
+                             [&closedByItsTimer] { closedByItsTimer = true; });
+        },
+        where);
+}
+
 inline void chooseUserWhenAsked(const QString& name) {
     whenModal(QStringLiteral("PickUserWin"),
               [name](QWidget* win) { clickUserEntry(win, name, DoubleClick); });

@@ -46,13 +46,17 @@ void StopAtFirstFatalFailure() {
     testing::UnitTest::GetInstance()->listeners().Append(new ThrowOnFatalFailure);
 }
 
-void StopTestOnFailure(const char* where, const std::function<void()>& step) {
+void StopTestOnFailure(const std::string& where, const std::function<void()>& step) {
     try {
         step();
     } catch (const testing::AssertionException&) {
-        std::fprintf(stderr, "The test stopped at the failure above, %s.\n", where);
-        std::fflush(stdout);
-        std::fflush(stderr);
-        std::_Exit(1);
+        EndTestProcess("The test stopped at the failure above, " + where + ".");
     }
+}
+
+void EndTestProcess(const std::string& why) {
+    std::fprintf(stderr, "%s\n", why.c_str());
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(1);
 }

@@ -10,6 +10,7 @@
 // with status 1 after the failure has been printed.
 
 #include <functional>
+#include <string>
 
 // Called once, after GoogleTest has been initialised and the death test style set. In the process
 // of a death test any failure stops it and is printed to stderr, which the death test's report
@@ -17,4 +18,7 @@
 void StopAtFirstFatalFailure();
 
 // Runs step; a fatal failure inside it ends the process with status 1, naming where it was.
-void StopTestOnFailure(const char* where, const std::function<void()>& step);
+void StopTestOnFailure(const std::string& where, const std::function<void()>& step);
+
+// Ends the test's process with status 1 after the failure printed, saying why on stderr.
+[[noreturn]] void EndTestProcess(const std::string& why);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MyApp.h"
+#include "support/ListItem.h"
 #include "support/Messages.h"
 #include "support/TempFolder.h"
 
@@ -32,9 +33,7 @@ protected:
     QCheckBox* box(const char* name) { return child<QCheckBox>(name); }
     // The item of that row of a list; the test stops here when the list is shorter.
     QListWidgetItem* item(const char* list, int row) {
-        QListWidgetItem* found = child<QListWidget>(list)->item(row);
-        [&] { ASSERT_NE(found, nullptr) << list << " has no row " << row; }();
-        return found;
+        return listItem(child<QListWidget>(list), row);
     }
     void click(const char* button) {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
