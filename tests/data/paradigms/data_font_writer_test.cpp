@@ -18,6 +18,25 @@ TEST(BetaToDataFont, WritesTheDataFontAndRefusesWhatItCannotHold) {
          {"lu/h|", "e)lelu/kein", "i)/sqi", "h)=|s", "timw/|hn", "au(/th", "lelukui=a", "u(mw=n",
           "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/"})
         EXPECT_EQ(DataFontToBeta(BetaToDataFont(beta)), beta) << beta;
-    for (const char* beta : {"a;", "a-b", "j", ")a", "*/a", "*", "a))", "a)+"})
-        EXPECT_THROW(BetaToDataFont(beta), SourceError) << beta;
+    const std::pair<const char*, const char*> refused[] = {
+        {"a;", "';' in \"a;\" has no place"},
+        {"a-b", "'-' in \"a-b\" has no place"},
+        {"j", "'j' in \"j\" has no place"},
+        {")a", "a mark without its letter"},
+        {"*/a", "a capital's marks must be a breathing"},
+        {"*(+a", "a capital's marks must be a breathing"},
+        {"*", "a capital sign without its letter"},
+        {"*1", "a capital sign without its letter in \"*1\""},
+        {"*)", "a capital sign without its letter"},
+        {"a))", "two marks of one kind"},
+        {"*((a", "two marks of one kind"},
+        {"a)+", "a breathing and a diaeresis"}};
+    for (const auto& [beta, says] : refused) {
+        try {
+            BetaToDataFont(beta);
+            ADD_FAILURE() << "accepted: " << beta;
+        } catch (const SourceError& e) {
+            EXPECT_NE(std::string(e.what()).find(says), std::string::npos) << e.what();
+        }
+    }
 }

@@ -86,6 +86,8 @@ TEST(ParadigmSources, FaultsNameTheirLine) {
          true, 5, "first on line 3"},
         {"verb lu/w\nactive present indicative\n  sg lu/w a,b,c -\n", true, 3, "two spellings"},
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/eis,lu/eis -\n", true, 3, "different"},
+        {"verb lu/w\nactive present indicative\n  sg lu/w ,lu/eis -\n", true, 3, "different"},
+        {"verb lu/w\nactive present indicative\n  sg lu/w - lu/ei,\n", true, 3, "different"},
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/eis lu=ei\n", true, 3, "lu=ei"},
         {"verb lu/w\nactive present indicative\n  sg lu/w e/lue -\n", true, 3, "breathing"},
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/ei/ -\n", true, 3, "one accent"},

@@ -24,14 +24,15 @@ std::pair<int, std::string> Fault(const std::string& source) {
 TEST(VocabBuilder, WritesRecordsWithTheirLinks) {
     // Records 0 and 2 are one word, whose chapter-3 entry repeats and extends chapter 1's;
     // "I go" is shared by two words, "I walk" belongs to one word only and stays unlinked.
+    // Blanks and tabs around a line and its fields are dropped.
     const std::string source = "# a comment\n"
                                "chapter 1\n"
                                "badi/zw ; badiou=mai ; I walk\n"
                                "e)n [Dat] ; ; in [Dat]\r\n"
                                "\n"
-                               "chapter 3\n"
+                               "\tchapter 3 \t\n"
                                "badi/zw ; ; I walk ; I go\n"
-                               "e)/rxomai ; ei)=mi ; I come ; I go\n";
+                               "\te)/rxomai\t;\tei)=mi ;I come\t; I go \t\n";
     const std::string expected = "4\r\n"
                                  // record 0
                                  "1\r\nbadi/zw\r\nbadiou=mai\r\n2\r\n-1\r\n0\r\nNone\r\n1\r\n"
@@ -55,13 +56,14 @@ TEST(VocabBuilder, WritesRecordsWithTheirLinks) {
 
 // A chapter written below a later one still comes first in both chains.
 TEST(VocabBuilder, OrdersChainsByChapterNotByLine) {
-    std::vector<ListRecord> r = LinkVocabList(ParseVocabSource("chapter 5\n"
+    std::vector<ListRecord> r = LinkVocabList(ParseVocabSource("chapter 32767\n"
                                                                "lu/w ; ; I loose ; I free\n"
                                                                "chapter 2\n"
                                                                "lu/w ; ; I loose\n"
                                                                "e)leuqero/w ; ; I free\n"));
     EXPECT_EQ((std::vector{r[1].prevEntry, r[1].nextEntry, r[0].prevEntry, r[0].nextEntry}),
               (std::vector{-1, 0, 1, -1}));
+    EXPECT_EQ(r[0].word.chapter, 32767);
     EXPECT_EQ(r[2].meanings[0].nextWord, 0);
     EXPECT_EQ((std::pair{r[0].meanings[1].prevWord, r[0].meanings[1].prevMeaning}),
               (std::pair{2, 0}));
@@ -76,6 +78,10 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
     std::vector<Case> cases{
         {"a)gro/s ; ; field\n", 1, "before the first chapter"},
         {"chapter x\n", 1, "whole number"},
+        {"chapter 0\n", 1, "whole number"},
+        {"chapter 1\nchapter 32768\n", 2, "whole number"},
+        {"chapter -1\n", 1, "whole number"},
+        {"chapter 2x\n", 1, "whole number"},
         {"chapter 1\n\na)gro/s ; field\n", 3, "at least one meaning"},
         {"chapter 1\na)gro/s [Abl] ; ; field\n", 2, "unknown construction marker [Abl]"},
         {"chapter 1\na)gro/s ; ; field ; \n", 2, "empty meaning"},
@@ -110,6 +116,12 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
     for (const char* word : {"ba/", "ga/", "da/", "za/", "qa/", "la/", "ka/"})
         seven += std::string(word) + " ; ; same\n";
     cases.push_back({seven, 8, "more than six"});
+    // As many words as the list's 16-bit count holds, and the one beyond.
+    std::string most = "chapter 1\n";
+    for (int i = 0; i < 32767; ++i)
+        most += "lu/w ; ; I loose\n";
+    EXPECT_EQ(ParseVocabSource(most).size(), 32767u);
+    cases.push_back({most + "lu/w ; ; I loose\n", 32769, "more than 32767 words"});
     EXPECT_NO_THROW(Build(seven.substr(0, seven.rfind("ka/"))));
     for (const Case& c : cases) {
         auto [line, message] = Fault(c.source);
