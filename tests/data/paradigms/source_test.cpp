@@ -85,6 +85,11 @@ TEST(ParadigmSources, FaultsNameTheirLine) {
          "  sg lu/w - -\n",
          true, 5, "first on line 3"},
         {"verb lu/w\nactive present indicative\n  sg lu/w a,b,c -\n", true, 3, "two spellings"},
+        {"verb lu/w\nactive present indicative\n  sg lu/w lu/eis,lu/ei(n) -\n", true, 3,
+         "two spellings"},
+        {"verb lu/w\nactive active present indicative\n", true, 2, "named twice"},
+        {"verb lu/w\nactive present future indicative\n", true, 2, "one tense"},
+        {"verb lu/w\nactive present indicative optative\n", true, 2, "one mood"},
         {"verb lu/w\nactive present indicative\n  sg lu/w lu/eis,lu/eis -\n", true, 3, "different"},
         {"verb lu/w\nactive present indicative\n  sg lu/w ,lu/eis -\n", true, 3, "different"},
         {"verb lu/w\nactive present indicative\n  sg lu/w - lu/ei,\n", true, 3, "different"},
@@ -100,6 +105,10 @@ TEST(ParadigmSources, FaultsNameTheirLine) {
         {"noun lo/gos\nmasculine\n  nom lo/gos - -\nmasculine\n  gen lo/gou - -\n", false, 4,
          "already"},
         {"noun lo/gos\nmasc\n", false, 2, "masc"},
+        {"noun lo/gos\n  nom lo/gos - -\n", false, 2, "before the first table"},
+        {"noun lo/gos\nmasculine\n  nom lo/gos - -\n  nom lo/gos - -\n", false, 4,
+         "first on line 3"},
+        {"verb lu/w\nactive present indicative\n  sg lu/w - -\n", false, 1, "adjective FORM"},
         {"noun lo/gos\nmasculine\nneuter\n  nom lo/gon - -\n", false, 2, "no rows"},
     };
     for (const auto& c : cases) {
@@ -128,5 +137,7 @@ TEST(ParadigmFiles, GroupsFollowFileOrderAndFilesEndLinesWithCrLf) {
 TEST(ParadigmFiles, WordNumbersStopAt99) {
     SourceWord word{"noun", "lo/gos", {{"1111", "lo/gos", 2}}};
     EXPECT_EQ(WordLines(word, 99).front().code, "991111");
+    EXPECT_EQ(WordLines(word, 1).front().code, "011111");
     EXPECT_THROW(WordLines(word, 100), SourceError);
+    EXPECT_THROW(WordLines(word, 0), SourceError);
 }

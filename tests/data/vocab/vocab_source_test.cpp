@@ -86,6 +86,11 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
         {"chapter 1\na)gro/s [Abl] ; ; field\n", 2, "unknown construction marker [Abl]"},
         {"chapter 1\na)gro/s ; ; field ; \n", 2, "empty meaning"},
         {"chapter 1\na)gro/s ; ; a ; b ; c ; d ; e ; f ; g\n", 2, "more than six meanings"},
+        {"chapter 1\na)gro/s ; ; field]\n", 2, "a ']' without its '['"},
+        {"chapter 1\na)gro/s ; ; fie[ld\n", 2, "bracket that is not its marker"},
+        {"chapter 1\na)gro/s ; ; a [Acc] field\n", 2, "bracket that is not its marker"},
+        {"chapter 1\na)gro/s ; ; field\x7f\n", 2, "ASCII"},
+        {"chapter 1\na)gro/s ; ; fi\teld\n", 2, "ASCII"},
         {"chapter 1\nlu/w ; ; I loose ; release\n", 2, "'I release'"},
         {"chapter 1\nlu/w ; ; loose ; loose\n", 2, "stands twice"},
         {"chapter 1\nlu/w ; ; I loose \xc3\xa9\n", 2, "ASCII"},
@@ -123,6 +128,7 @@ TEST(VocabBuilder, RefusesAFaultySourceWithItsLine) {
     EXPECT_EQ(ParseVocabSource(most).size(), 32767u);
     cases.push_back({most + "lu/w ; ; I loose\n", 32769, "more than 32767 words"});
     EXPECT_NO_THROW(Build(seven.substr(0, seven.rfind("ka/"))));
+    EXPECT_NO_THROW(Build("chapter 1\na)gro/s ; ; a ; b ; c ; d ; e ; f ~\n"));
     for (const Case& c : cases) {
         auto [line, message] = Fault(c.source);
         EXPECT_EQ(line, c.line) << c.source;
