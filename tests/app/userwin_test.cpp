@@ -1,4 +1,5 @@
 #include "app/NewUser.h"
+#include "app/Pictures.h"
 #include "platform/Folders.h"
 #include "support/LaidOut.h"
 #include "support/ProgramTest.h"
@@ -76,6 +77,13 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
                (label->wordWrap() ? " wrapped" : "") + " " +
                label->palette().color(QPalette::WindowText).name().toStdString();
     };
+    // The letter behind the help text is faint, so that the text stands out.
+    const QImage face = UserChoicePicture().toImage();
+    int darkest = 255;
+    for (int y = 60; y < 250; ++y)
+        for (int x = 14; x < 184; ++x)
+            darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    EXPECT_GT(darkest, 180);
     EXPECT_EQ(child<QLabel>(win.get(), "Label1")->font().family(), "DejaVu Serif");
     EXPECT_EQ(looks("Label1") + "|" + looks("Label3") + "|" + looks("Label2"),
               "Label1 bold 20px #233a66|Label3 bold #000000|Label2 11px wrapped #000000");
