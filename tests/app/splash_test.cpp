@@ -23,6 +23,7 @@ TEST_F(SplashTest, ClosesAtAClickOrWhenItsTimeIsUp) {
     auto* timer = child<QTimer>(&splash, "SplashTimer");
     splash.show();
     picture(&splash, "splash");
+    EXPECT_EQ(splash.size(), QSize(224, 300));
     // The name and the small print in deep blue, the Greek motto in terracotta (inside the
     // frame, which is blue too).
     const QImage face = splash.grab().toImage();

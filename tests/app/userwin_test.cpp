@@ -66,6 +66,7 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
     write("Users/notes.txt", "a file is no profile");
     load({"Zoe", "anna", "Bob Smith", " Cleo "});
     picture(win.get(), "users");
+    EXPECT_EQ(win->size(), QSize(350, 260));
     expectLaidOut(win.get());
     EXPECT_EQ(labelledBy(child<QLabel>(win.get(), "Label3")), "UserList");
     // The heading large, bold and blue, the list's heading bold, the help text small.
