@@ -82,6 +82,9 @@ TEST_F(StartTest, FirstStartCreatesUsersAndTheFirstProfileThenStartsAreSilent) {
     // The greeting shows the name as it is, markup and all.
     const auto* greeting = child<QLabel>(mainWindow(), "WelcomeText");
     EXPECT_EQ(greeting->text(), "Welcome <i>Bob<i> Smith!");
+    // in bold, half as large again as the window's text
+    EXPECT_TRUE(greeting->font().bold());
+    EXPECT_DOUBLE_EQ(greeting->font().pointSizeF(), mainWindow()->font().pointSizeF() * 1.5);
     EXPECT_GE(greeting->sizeHint().width(),
               greeting->fontMetrics().horizontalAdvance(greeting->text()));
     EXPECT_EQ(Prefs.Iterations, 50);

@@ -1,7 +1,10 @@
 #include "app/NewUser.h"
+#include "app/Pictures.h"
 #include "platform/Folders.h"
+#include "support/LaidOut.h"
 #include "support/ProgramTest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -63,6 +66,28 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
     write("Users/notes.txt", "a file is no profile");
     load({"Zoe", "anna", "Bob Smith", " Cleo "});
     picture(win.get(), "users");
+    EXPECT_EQ(win->size(), QSize(350, 260));
+    expectLaidOut(win.get());
+    EXPECT_EQ(labelledBy(child<QLabel>(win.get(), "Label3")), "UserList");
+    // The heading large, bold and blue, the list's heading bold, the help text small.
+    auto looks = [this](const char* name) {
+        const QLabel* label = child<QLabel>(win.get(), name);
+        const QFont font = label->font();
+        return name + std::string(font.bold() ? " bold" : "") +
+               (font.pixelSize() > 0 ? " " + std::to_string(font.pixelSize()) + "px" : "") +
+               (label->wordWrap() ? " wrapped" : "") + " " +
+               label->palette().color(QPalette::WindowText).name().toStdString();
+    };
+    // The letter behind the help text is faint, so that the text stands out.
+    const QImage face = UserChoicePicture().toImage();
+    int darkest = 255;
+    for (int y = 60; y < 250; ++y)
+        for (int x = 14; x < 184; ++x)
+            darkest = std::min(darkest, qGray(face.pixel(x, y)));
+    EXPECT_GT(darkest, 180);
+    EXPECT_EQ(child<QLabel>(win.get(), "Label1")->font().family(), "DejaVu Serif");
+    EXPECT_EQ(looks("Label1") + "|" + looks("Label3") + "|" + looks("Label2"),
+              "Label1 bold 20px #233a66|Label3 bold #000000|Label2 11px wrapped #000000");
     std::vector<std::string> expected = SubFolderNames(UsersFolder);
     expected.push_back("New User");
     EXPECT_EQ(entries(), expected);
@@ -140,6 +165,8 @@ TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedAndCreatesTheProfile) {
     load();
     openNewUser([this](QWidget* newUser) {
         EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
+        expectLaidOut(newUser);
+        EXPECT_EQ(labelledBy(child<QLabel>(newUser, "Label1")), "NameField");
         auto* okay = child<QPushButton>(newUser, "OkayButton");
         EXPECT_FALSE(okay->isEnabled());
         // Okay follows the name: an empty field, the placeholder deleted or a name typed and

@@ -90,6 +90,33 @@ TEST_F(DrillTest, ChoicesThatMakeNoDrillAreToldAndTheOthersSaved) {
     EXPECT_EQ(messages, (std::vector<Message>{{noForms, MsgIcon::Exclamation}}));
 }
 
+// The drill's word list names each checked item by its place in the list, in two digits, up to
+// the 99th; the saved choices name every checked item the same way.
+TEST_F(DrillTest, EachItemGoesToTheDrillAsItsTwoDigitNumberAndItsName) {
+    std::string list = "100\r\n";
+    for (int i = 1; i <= 100; ++i)
+        list += QString::asprintf("%02d x lo/gos%d\r\n", i, i).toStdString();
+    write("Data/NounList.lxd", list);
+    write("Data/Nouns.lxd", "100\r\n011111,lo/gos\r\n101111,de/ka\r\n121111,dw/deka\r\n"
+                            "991111,e)nenh/konta\r\n");
+    startProgram();
+    checkItems("NounListBox", {0, 9, 11, 98, 99});
+    SetRandomScript(draws({{0.99, 0.0}}));
+    beginShown(2, "5");
+    QStringList items;
+    for (int i = 0; i < child<QListWidget>(drill, "NounListField")->count(); ++i)
+        items << listItem(child<QListWidget>(drill, "NounListField"), i)->text();
+    auto* words = child<QListWidget>(main, "NounListBox");
+    EXPECT_EQ(items, QStringList({"01 " + listItem(words, 0)->text(),
+                                  "10 " + listItem(words, 9)->text(),
+                                  "12 " + listItem(words, 11)->text(),
+                                  "99 " + listItem(words, 98)->text()}));
+    click(drill, "EndQuizButton");
+    settle();
+    EXPECT_EQ(read("Users/Maria/NounPrefs.lxp"),
+              "\"01,10,12,99,100\"\r\n\"false\"\r\n\"false\"\r\n");
+}
+
 TEST_F(DrillTest, AMissingOrDamagedDrillFileEndsTheProgram) {
     struct Case {
         const char* file;

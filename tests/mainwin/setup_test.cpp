@@ -1,5 +1,8 @@
 // The main window's set-up: fonts, vocabulary lists, greeting, tabs and the default button.
 #include "MainWinFixture.h"
+#include "support/LaidOut.h"
+
+#include <QGroupBox>
 
 #include <QSignalSpy>
 #include <QTabBar>
@@ -27,6 +30,10 @@ TEST_F(MainWinTest, TheListsHoldTheInstalledFontsAndTheVocabularyLists) {
     auto* english = find<QComboBox>("EnglishFont");
     EXPECT_EQ(entries(english->model()), QStringList({"Zapf", "Ortholex", "Arial"}));
     EXPECT_EQ(entries(find<QComboBox>("GreekFont")->model()), QStringList({"Ortholex"}));
+    // The labels name their controls for a screen reader.
+    EXPECT_EQ(labelledBy(find<QLabel>("Label2")) + " " + labelledBy(find<QLabel>("Lable2")) + " " +
+                  labelledBy(find<QLabel>("Label1")),
+              "GreekFont EnglishFont HowManyField");
     english->setCurrentIndex(2);
     EXPECT_EQ(Prefs.EnglishFont, "Arial");
     QStringList lists = entries(find<QListWidget>("FileField")->model());
@@ -62,6 +69,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     for (int tab : {0, 1, 2, 0, 2, 1}) {
         find<QTabBar>("MainTab")->setCurrentIndex(tab);
         picture(window, ("main" + std::to_string(tab)).c_str());
+        expectLaidOut(window);
         QTest::keyClick(find<QLineEdit>("HowManyField"), tab == 1 ? Qt::Key_Enter : Qt::Key_Return,
                         tab == 1 ? Qt::KeypadModifier : Qt::NoModifier);
         for (int pane = 0; pane < 3; ++pane)
@@ -78,4 +86,54 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     QTest::keyClick(defaults, Qt::Key_Return);
     EXPECT_EQ(pressed.count(), 1);
     EXPECT_EQ(verbs.count(), 2);
+}
+
+// A window made larger gives the room to the panes' lists and frames by fixed shares; the settings
+// keep their height and share the width three to two to three.
+TEST_F(MainWinTest, AWindowMadeLargerSharesItsRoomOut) {
+    start();
+    auto* tabs = find<QTabBar>("MainTab");
+    // How far down their frames the check boxes and the chapter fields stand, tab by tab.
+    auto heights = [&] {
+        std::string text;
+        for (int tab : {0, 1, 2}) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            for (const char* frame : {"FilesGroupBox", "VerbSelectFormsFrame", "NounSelectFrame"})
+                for (QWidget* control : find<QWidget>(frame)->findChildren<QWidget*>())
+                    if (control->isVisible() && (qobject_cast<QCheckBox*>(control) ||
+                                                 qobject_cast<QLineEdit*>(control)))
+                        text += control->objectName().toStdString() + " " +
+                                std::to_string(control->y()) + "\n";
+        }
+        return text;
+    };
+    const std::string heightsAtFirst = heights();
+    window->resize(1800, 1200);
+    EXPECT_EQ(heights(), heightsAtFirst);
+    auto width = [this](const char* name) { return find<QWidget>(name)->width(); };
+    auto keepsItsHeight = [this](const char* name) {
+        QWidget* control = find<QWidget>(name);
+        EXPECT_EQ(control->height(), control->sizeHint().height()) << name;
+    };
+    for (int tab : {0, 1, 2}) {
+        tabs->setCurrentIndex(tab);
+        expectLaidOut(window);
+    }
+    tabs->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_NEAR(width("FilesGroupBox"), width("ReinforceGroupBox"), 1);
+    keepsItsHeight("ReinforceGroupBox");
+    keepsItsHeight("ReviewGroupBox");
+    keepsItsHeight("WelcomeText");
+    keepsItsHeight("Frame2");
+    EXPECT_NEAR(width("Frame2"), width("Frame3"), 1);
+    EXPECT_NEAR(2 * width("Frame2"), 3 * width("Frame1"), 5);
+    for (const char* pane : {"Verb", "Noun"}) {
+        tabs->setCurrentIndex(pane[0] == 'V' ? 1 : 2);
+        QApplication::processEvents();
+        const std::string pick = std::string(pane) + "PickFrame";
+        const std::string select = std::string(pane) + (pane[0] == 'V' ? "SelectFormsFrame" : "SelectFrame");
+        EXPECT_NEAR(3 * width(pick.c_str()), 2 * width(select.c_str()), 5) << pane;
+    }
 }

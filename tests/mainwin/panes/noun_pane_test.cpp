@@ -1,6 +1,9 @@
 #include "PaneFixture.h"
 #include "greek/GreekStuff.h"
 #include "mainwin/NounPane.h"
+#include "support/LaidOut.h"
+
+#include <QGroupBox>
 
 namespace {
 
@@ -31,6 +34,12 @@ TEST_F(NounPaneTest, ListsEachWordOnceAndKeepsItsPrefs) {
     EXPECT_EQ(checks("NounListBox"), "000");
     EXPECT_EQ(text("NounListBox", 1), BetaToDisplayFont(DataFontToBeta("cwvra")));
     EXPECT_EQ(text("NounListBox", 2), BetaToDisplayFont(DataFontToBeta("kalov\"")));
+    const QFont font = child<QListWidget>("NounListBox")->font();
+    EXPECT_EQ(font.family().toStdString() + " " + std::to_string(font.pointSizeF()),
+              "Ortholex 9.750000");
+    EXPECT_EQ(controlRows<QCheckBox>(child<QGroupBox>("NounSelectFrame")),
+              "NounDualBut\nNounVocativeBut\n");
+    expectLaidOut(pane);
     pane->SaveNounPrefs("01,03", true, false);
     EXPECT_EQ(TempFolder::read(user.path("NounPrefs.lxp")),
               "\"01,03\"\r\n\"true\"\r\n\"false\"\r\n");

@@ -2,6 +2,9 @@
 #include "greek/GreekStuff.h"
 #include "mainwin/VerbPane.h"
 #include "platform/Folders.h"
+#include "support/LaidOut.h"
+
+#include <QGroupBox>
 
 namespace {
 
@@ -61,7 +64,23 @@ TEST_F(VerbPaneTest, ListsEachVerbOnceByTheFormOfItsFirstLine) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(text("VerbListBox", i), BetaToDisplayFont(DataFontToBeta(forms[i])));
     EXPECT_EQ(item("VerbListBox", 0)->text().front(), QChar(0x03bb)); // lambda
+    const QFont font = child<QListWidget>("VerbListBox")->font();
+    EXPECT_EQ(font.family().toStdString() + " " + std::to_string(font.pointSizeF()),
+              "Ortholex 9.750000");
     EXPECT_TRUE(messages.empty());
+}
+
+// The moods, the tenses in two columns and the voices side by side, the options below them.
+TEST_F(VerbPaneTest, TheBoxesStandInAColumnForEachGroupWithTheOptionsBelow) {
+    EXPECT_EQ(controlRows<QCheckBox>(child<QGroupBox>("VerbSelectFormsFrame")),
+              "IndicBut PresBut FirstPerfBut ActBut\n"
+              "ImperBut FutBut SecondPerfBut MidBut\n"
+              "SubjBut ImperfBut FirstPluperfBut PassBut\n"
+              "OptBut FirstAorBut SecondPluperfBut -\n"
+              "InfBut SecondAorBut FutPerfBut -\n"
+              "PartBut - - -\n"
+              "DualBut ThirdPersImpBut - -\n");
+    expectLaidOut(pane);
 }
 
 using VerbPaneDeathTest = VerbPaneTest;
@@ -98,6 +117,13 @@ TEST_F(VerbPaneTest, PrefsReadBackWhatWasSavedAndOnlyTheCodesTheyKnow) {
     loadPrefs("\"02\",\"2\",\"3\",\"4\",\"true\",\"false\"\r\nextra, values\r\n");
     EXPECT_EQ(checks("VerbListBox"), "0100");
     EXPECT_EQ(checkedBoxes(), "OptBut ImperfBut MidBut DualBut");
+    // Verbs from the tenth on.
+    std::string twelveVerbs = "12\r\n";
+    for (int i = 1; i <= 12; ++i)
+        twelveVerbs += QString::asprintf("%02d111111,a\r\n", i).toStdString();
+    loadList(twelveVerbs);
+    loadPrefs("\"10,12,01\"\r\n\"1\"\r\n\"1\"\r\n\"1\"\r\n\"false\"\r\n\"false\"\r\n");
+    EXPECT_EQ(checks("VerbListBox"), "100000000101");
     EXPECT_TRUE(messages.empty());
 
     // A save that fails is told.
