@@ -3,6 +3,7 @@
 #include "greek/GreekStuff.h"
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
+#include "platform/DefaultButton.h"
 #include "platform/Random.h"
 #include "support/ListItem.h"
 #include "support/ProgramTest.h"
@@ -100,6 +101,7 @@ protected:
     void pause() {
         QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
         ASSERT_TRUE(timer->isActive()) << "no pause: the answer was not taken as right";
+        EXPECT_EQ(timer->interval(), 1000);
         // The tick may end the drill, and the window goes with its timer.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isActive(); }, 20000));
     }
@@ -112,6 +114,16 @@ protected:
             if (option->isChecked())
                 names += option->objectName().toStdString() + " ";
         return names;
+    }
+    // The answer buttons that can be pressed, the default one marked with '*'.
+    std::string armed() const {
+        std::string text;
+        for (const char* name : {"EnterButton", "GiveUpButton", "AgainButton"}) {
+            auto* button = child<QPushButton>(drill, name);
+            if (button->isEnabled())
+                text += (DefaultButton(drill) == button ? "*" : "") + std::string(name) + " ";
+        }
+        return text;
     }
     // The status fields: possible, to go, given up, correct, score.
     std::string status() const {
