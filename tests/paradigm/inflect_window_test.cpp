@@ -361,6 +361,9 @@ TEST_F(InflectTest, ThePanelReadsAsASentenceAndTheCorrectFormsMoveNothing) {
         for (const char* name : drill.correctFormLabels) {
             auto* shown = child<QLabel>(this->drill, name);
             EXPECT_TRUE(shown->isVisible()) << name;
+            if (std::string(name).starts_with("CorrectLable")) { // right-aligned, by the form
+                EXPECT_GT(inkColumns(shown).second, shown->width() - 5) << name;
+            }
             if (std::string(name).starts_with("ConjCorrectVerb")) {
                 EXPECT_EQ(fontOf(name), "Ortholex 12") << name;
                 EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(Qt::red)) << name;

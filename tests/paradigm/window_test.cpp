@@ -58,10 +58,16 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
         const QPoint captionAt = (*found)->mapTo(drill, QPoint()), at = figure->mapTo(drill, QPoint());
         EXPECT_EQ(at.y(), captionAt.y()) << caption;
         EXPECT_GT(at.x(), captionAt.x() + (*found)->width()) << caption;
+        EXPECT_GT(inkColumns(figure).second, figure->width() - 5) << caption; // right-aligned
         EXPECT_GT(captionAt.y(), above) << caption;
         above = captionAt.y() + (*found)->height();
     }
     EXPECT_EQ(child<QLabel>(drill, "VerbForParsingField")->font().family(), "Ortholex");
+    // The form stands in the middle of its box.
+    auto* form = child<QLabel>(drill, "VerbForParsingField");
+    const auto [formFirst, formLast] = inkColumns(form);
+    EXPECT_LT(std::abs(formFirst + formLast - form->width()), 8);
+    EXPECT_GT(formFirst, 8);
     EXPECT_EQ(child<QListWidget>(drill, "VerbListField")->font().family(), "Ortholex");
     EXPECT_TRUE(child<QLabel>(drill, "ActiveOrPassiveTab")->font().bold());
     EXPECT_EQ(label("PossiblesField"),

@@ -9,16 +9,34 @@
 #include "support/ProgramTest.h"
 #include "widgets/DisplayFontText.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 // The Greek on screen of a form as the data files spell it.
 inline QString greek(const std::string& dataFont) {
     return DisplayFontToQString(BetaToDisplayFont(DataFontToBeta(dataFont)));
+}
+
+// The first and last columns in which a control draws anything on its background: where its
+// text stands.
+inline std::pair<int, int> inkColumns(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
 }
 
 // The random numbers of newly drawn items: for each, the number of its mode, then six equal draws
