@@ -330,7 +330,7 @@ TEST_F(InflectTest, ThePanelReadsAsASentenceAndTheCorrectFormsMoveNothing) {
         EXPECT_EQ(fontOf(drill.inflectWordField), "Ortholex 18");
         EXPECT_EQ(fontOf("UserGreekField"), "Ortholex 14.25");
         auto* panel = child<QWidget>(this->drill, "ConjugateFrame");
-        EXPECT_EQ(panel->grab().toImage().pixelColor(8, 8),
+        EXPECT_EQ(this->drill->grab().toImage().pixelColor(panel->mapTo(this->drill, QPoint(8, 8))),
                   verb ? QColor(192, 192, 255) : QColor(255, 255, 192));
         // What lies under the panel cannot be clicked.
         auto* under = child<QWidget>(this->drill, drill.groups.front().buttons.front().name);

@@ -208,7 +208,19 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
     }
     for (const char* howMany : {"", "0", "-3"}) {
         messages.clear();
+        // Nothing can be pressed behind the summary.
+        std::string pressable = "?";
+        SetMessageSink([&](const std::string& text, MsgIcon icon) {
+            pressable.clear();
+            for (QPushButton* button : VerbQuizWindow::Loaded()->findChildren<QPushButton*>())
+                if (button->isEnabled() && button->objectName() != "EndQuizButton" &&
+                    button->objectName() != "BetaButton")
+                    pressable += button->objectName().toStdString();
+            messages.push_back({text, icon});
+        });
         begin(1, howMany);
+        RecordMessages(messages);
+        EXPECT_EQ(pressable, "") << howMany;
         ASSERT_EQ(messages.size(), 1u) << howMany;
         EXPECT_EQ(messages[0].text.substr(0, 35), "You were drilled on 0 verb forms.\r\n");
         settle();
