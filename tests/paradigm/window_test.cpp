@@ -372,12 +372,14 @@ TEST_F(DrillTest, BothDrillsHaveTheirMenusAndHelp) {
         }
         EXPECT_EQ(text, menus[tab - 1]);
         child<QAction>(drill, "mnuHelpHelp")->trigger();
-        auto* viewer = drill->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+        QPointer<QWidget> viewer = drill->findChild<QWidget*>(QStringLiteral("HelpViewer"));
         ASSERT_NE(viewer, nullptr) << "no help";
         EXPECT_TRUE(viewer->isVisible());
         EXPECT_TRUE(drill->isVisible());
+        // The viewer belongs to the drill and goes with it.
         click(drill, "EndQuizButton");
         settle();
+        EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
     }
 }
 
