@@ -36,6 +36,7 @@ TEST_F(DrillTest, ANewItemDrawsItsModeThenSixCandidatesAndTheLightestWins) {
         {"all equal but the last", 50, {0.49, 0.6, 0.6, 0.6, 0.6, 0.6, 0.8}, false, 3},
         {"percent active 100", 100, {0.99, 0.6, 0.6, 0.6, 0.6, 0.6, 0.6}, false, 2},
         {"percent active 0", 0, {0.0, 0.99, 0.0, 0.0, 0.0, 0.0, 0.3}, true, 3},
+        {"100 at the top", 100, {0.995, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0}, false, 0},
     };
     for (const Case& c : cases) {
         ParadigmDrill drill(VerbDrill);
@@ -197,6 +198,8 @@ TEST(ParseTexts, TheButtonsAndTheParseCodeBothWays) {
         {VerbDrill, "03 name", {'1', '2', 0, '1', 0}, "", "Number"},
         {VerbDrill, "03 name", {0, '2', 0, '1', '1'}, "", "Voice"},
         {VerbDrill, "03 name", {'1', 0, '1', '1', '1'}, "", "Tense"},
+        {VerbDrill, "03 name", {'1', '1', 0, '1', '1'}, "", "Mood"},
+        {VerbDrill, "03 name", {'1', '1', '1', 0, '1'}, "", "Person"},
         {VerbDrill, "03 name", {'1', '2', '5', '0', '0'}, "0312500", ""},
         {NounDrill, "12 x", {'1', 0, 0, '3'}, "", "Gender"},
         {NounDrill, "12 x", {'1', '5', '4', '3'}, "121543", ""},

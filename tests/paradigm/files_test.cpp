@@ -17,9 +17,10 @@ TEST(FormFiles, DataLinesFormsAndPartners) {
     EXPECT_EQ(ReadDataLines(folder.write("b", "x\n01,a\r")), (std::vector<std::string>{"01,a"}));
     EXPECT_THROW(ReadDataLines(folder.write("c", "40000\r\n01,a\r\n")), RunError);
     // A line's form is its second field; there is none beyond the lines.
-    const std::vector<std::string> lines{"01,a", "02,b,c"};
+    const std::vector<std::string> lines{"01,a", "02,b,c", "03,,d"};
     EXPECT_EQ(FormOfLine(lines, 2), "b");
-    EXPECT_EQ(FormOfLine(lines, 0) + FormOfLine(lines, 3), "");
+    EXPECT_EQ(FormOfLine(lines, 3), "");
+    EXPECT_EQ(FormOfLine(lines, 0) + FormOfLine(lines, 4), "");
 
     // The index: partners come from the first line that lists a code.
     FormIndex index;
@@ -41,7 +42,7 @@ std::string entriesText(const CandidateList& list) {
 
 struct Recorder : Progress {
     void Begin(int maximum) override { log += "max" + std::to_string(maximum); }
-    void Step(int value) override { log += " " + std::to_string(value); }
+    void Step(int value) override { log.append(" ").append(std::to_string(value)); }
     void End() override { log += " end"; }
     std::string log;
 };
@@ -75,19 +76,29 @@ const char* const verbFile = "2\r\n"
                              "012111111,x\r\n"         // 9: nine digits
                              "02111111,pe/mpw\r\n"     // 10
                              "02311111,e)pe/mfqhn\r\n" // 11: passive
-                             "02111112,pe/mpw\r";      // 12: second spelling
+                             "09111111,a\r\n"          // 12: verbs 9, 10 and 11
+                             "10111111,b\r\n"          // 13
+                             "11111111,c\r\n"          // 14
+                             "01101111,lelu/somai\r\n" // 15: future perfect
+                             "01191111,e)lu/mhn\r\n"   // 16: 2nd pluperfect (so coded)
+                             "02111112,pe/mpw\r";      // 17: second spelling
 const char* const nounFile = "3\r\n011111,a\r\n011112,b\r\n011521,c\r\n0115211,d\r\n031111,e\r\n";
 
 TEST(CandidateScan, ChosenFormsKeepTheirFileOrderAndDualsVocativesAndImperativesAreAsked) {
     const ScanCase cases[] = {
         {"present active indicative and infinitive", VerbDrill, verbs("01,02", "1", "1", "1,5"),
-         "01111111 1 0|01115001 5 0|02111111 10 0|02111112 12 0"},
+         "01111111 1 0|01115001 5 0|02111111 10 0|02111112 17 0"},
         {"duals", VerbDrill, verbs("01", "1", "1", "1", true), "01111111 1 0|01111121 2 0"},
         {"second-person imperatives only", VerbDrill, verbs("01", "1", "1", "2"), "01112231 3 0"},
         {"third-person imperatives too", VerbDrill, verbs("01", "1", "1", "2", false, true),
          "01112231 3 0|01112331 4 0"},
         {"passive of verb 2", VerbDrill, verbs("02", "3", "1", "1"), "02311111 11 0"},
         {"no verb", VerbDrill, verbs("", "1", "1", "1"), ""},
+        {"verb 9, not 10", VerbDrill, verbs("09", "1", "1", "1"), "09111111 12 0"},
+        {"verbs 10 and 11", VerbDrill, verbs("10,11", "1", "1", "1"),
+         "10111111 13 0|11111111 14 0"},
+        {"tenses 0 and 9", VerbDrill, verbs("01", "1", "0,9", "1"),
+         "01101111 15 0|01191111 16 0"},
         {"fields, not substrings", VerbDrill, verbs("1,002", "01", "11", "1"), ""},
         {"nouns", NounDrill, nouns("01,03"), "011111 1 0|031111 5 0"},
         {"noun duals", NounDrill, nouns("01", true), "011111 1 0|011112 2 0"},
@@ -103,7 +114,7 @@ TEST(CandidateScan, ChosenFormsKeepTheirFileOrderAndDualsVocativesAndImperatives
                       CollectValidForms(verb ? verbPath : nounPath, c.drill, c.choices, progress)),
                   c.expected)
             << c.name;
-        EXPECT_EQ(progress.log, verb ? "max2 1 2 end" : "max3 1 3 end") << c.name;
+        EXPECT_EQ(progress.log, verb ? "max2 1 2 9 10 11 1 2 end" : "max3 1 3 end") << c.name;
     }
 }
 

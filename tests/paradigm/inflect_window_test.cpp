@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QSlider>
+#include <map>
 
 namespace {
 
@@ -66,6 +67,12 @@ protected:
         return text;
     }
 
+    // A control's font family and size in points.
+    std::string fontOf(const char* name) const {
+        const QFont font = child<QWidget>(drill, name)->font();
+        return font.family().toStdString() + " " + QString::number(font.pointSizeF()).toStdString();
+    }
+
     const DrillSettings& settings() const {
         return drill->objectName() == "VerbQuizWindow" ? VerbDrill : NounDrill;
     }
@@ -110,6 +117,7 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     EXPECT_FALSE(box("ConjAccentsBut")->isChecked());
     EXPECT_FALSE(box("BreathingsBut")->isEnabled());
     EXPECT_EQ(drill->focusWidget(), field("UserField"));
+    EXPECT_EQ(armed(), "*EnterButton GiveUpButton ");
     openTheChartTwice(drill);
     field("UserField")->setFocus();
     // Every keystroke shows the Greek of the whole text.
@@ -144,7 +152,12 @@ TEST_F(InflectTest, AVerbDrillOfTypedItemsJudgesEachWayOfTypingAndEndsWithItsSum
     picture("typed-infinitive");
     answer("LU/EIN");
     EXPECT_EQ(weights(), "0 0 0 -1 -1 0 0 ");
-    answer("lu/ein");
+    EXPECT_EQ(armed(), "*EnterButton GiveUpButton ");
+    // Right by a click on Enter: the answer box keeps the focus through the pause.
+    QTest::keyClicks(field("UserField"), "lu/ein");
+    click(drill, "EnterButton");
+    EXPECT_EQ(armed(), "");
+    EXPECT_EQ(drill->focusWidget(), field("UserField"));
     EXPECT_EQ(weights(), "0 0 0 0 -1 0 0 ");
     pause();
 
@@ -263,6 +276,108 @@ TEST_F(InflectTest, EachDrillAsksTypedItemsAsPercentActiveSaysWithNothingLeftOve
         EXPECT_EQ(messages.back().text, std::string("You were drilled on 4 ") +
                                             (verb ? "verb " : "") + "forms.\r\n" + c.got + "\r\n" +
                                             c.gaveUp);
+        settle();
+    }
+}
+
+// The typed-answer panel in both windows: read top to bottom it is a sentence, the words of the
+// parsing stacked in the middle; the answer and its boxes stand below; the panel has its colour
+// and covers the parse controls; the correct forms are red and appear without moving anything.
+TEST_F(InflectTest, ThePanelReadsAsASentenceAndTheCorrectFormsMoveNothing) {
+    startProgram();
+    for (int tab : {1, 2}) {
+        SCOPED_TRACE(tab);
+        const bool verb = tab == 1;
+        SetRandomScript(draws({{0.0, 0.2}})); // lu/ousi, of two spellings; lo/gou
+        beginTyped(tab, 100, false, "1");
+        const DrillSettings& drill = settings();
+        const auto at = [&](const char* name) {
+            QWidget* control = child<QWidget>(this->drill, name);
+            return QRect(control->mapTo(this->drill, QPoint(0, 0)), control->size());
+        };
+        const QRect prompt = at(drill.inflectPromptLabel), of = at("Label15");
+        const QRect first = at(drill.inflectWords.front().name);
+        const QRect last = at(drill.inflectWords.back().name);
+        EXPECT_EQ(first.top(), prompt.top());
+        EXPECT_GT(first.left(), prompt.right());
+        QRect above = first;
+        for (const InflectWordLabel& word : drill.inflectWords) {
+            const QRect here = at(word.name);
+            EXPECT_EQ(here.left(), first.left()) << word.name;
+            EXPECT_TRUE(here == first || here.top() > above.bottom()) << word.name;
+            above = here;
+        }
+        EXPECT_EQ(of.top(), first.top());
+        EXPECT_GT(of.left(), first.right());
+        const QRect word = at(drill.inflectWordField);
+        EXPECT_GT(word.top(), of.bottom());
+        EXPECT_GE(word.left(), of.left());
+        EXPECT_EQ(label(drill.inflectPromptLabel), "Give the...");
+        EXPECT_EQ(label("Label15"), drill.inflectOfCaption);
+        EXPECT_TRUE(child<QLabel>(this->drill, drill.inflectPromptLabel)->font().bold());
+        EXPECT_TRUE(child<QLabel>(this->drill, "Label15")->font().bold());
+        const QRect typeHere = at("Label21"), beta = at("UserField"), greekAnswer = at("UserGreekField");
+        const QRect accents = at("ConjAccentsBut"), breathings = at("BreathingsBut");
+        EXPECT_GT(typeHere.top(), std::max(last.bottom(), word.bottom()));
+        EXPECT_GT(beta.top(), typeHere.bottom());
+        EXPECT_GT(greekAnswer.top(), beta.bottom());
+        EXPECT_GT(accents.top(), greekAnswer.bottom());
+        EXPECT_EQ(breathings.top(), accents.top());
+        EXPECT_GT(breathings.left(), accents.right());
+        EXPECT_GT(at("BetaButton").top(), accents.bottom());
+
+        // The Greek fonts, and the panel's colour around its controls.
+        EXPECT_EQ(fontOf(drill.inflectWordField), "Ortholex 18");
+        EXPECT_EQ(fontOf("UserGreekField"), "Ortholex 14.25");
+        auto* panel = child<QWidget>(this->drill, "ConjugateFrame");
+        EXPECT_EQ(this->drill->grab().toImage().pixelColor(panel->mapTo(this->drill, QPoint(8, 8))),
+                  verb ? QColor(192, 192, 255) : QColor(255, 255, 192));
+        // What lies under the panel cannot be clicked.
+        auto* under = child<QWidget>(this->drill, drill.groups.front().buttons.front().name);
+        QWidget* hit = this->drill->childAt(under->mapTo(this->drill, under->rect().center()));
+        EXPECT_TRUE(hit && (hit == panel || panel->isAncestorOf(hit)));
+        // The Greek rendering takes no focus, nor any typing.
+        QTest::mouseClick(field("UserGreekField"), Qt::LeftButton);
+        EXPECT_EQ(this->drill->focusWidget(), field("UserField"));
+
+        std::map<QWidget*, QRect> places;
+        for (QWidget* control : panel->findChildren<QWidget*>())
+            if (control->isVisible())
+                places[control] = control->geometry();
+        click(this->drill, "GiveUpButton");
+        EXPECT_EQ(this->drill->focusWidget(), field("UserField"));
+        EXPECT_EQ(armed(), "*AgainButton ");
+        for (const auto& [control, place] : places)
+            EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+        const QRect correct = at("CorrectLableOne"), form = at("ConjCorrectVerbOne");
+        EXPECT_GT(correct.left(), last.right());
+        EXPECT_EQ(form.top(), correct.top());
+        EXPECT_GT(form.left(), correct.right());
+        if (verb)
+            EXPECT_EQ(correct.top(), last.top()); // beside the number
+        else
+            EXPECT_GT(correct.top(), last.top()); // under the number
+        EXPECT_GT(typeHere.top(), correct.bottom());
+        for (const char* name : drill.correctFormLabels) {
+            auto* shown = child<QLabel>(this->drill, name);
+            EXPECT_TRUE(shown->isVisible()) << name;
+            if (std::string(name).starts_with("CorrectLable")) { // right-aligned, by the form
+                EXPECT_GT(inkColumns(shown).second, shown->width() - 5) << name;
+            }
+            if (std::string(name).starts_with("ConjCorrectVerb")) {
+                EXPECT_EQ(fontOf(name), "Ortholex 12") << name;
+                EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(Qt::red)) << name;
+            }
+        }
+        if (verb) {
+            const QRect other = at("CorrectLableTwo");
+            EXPECT_EQ(other.left(), correct.left());
+            EXPECT_GT(other.top(), correct.top());
+            EXPECT_LT(other.top() - correct.bottom(), correct.height());
+            EXPECT_EQ(at("ConjCorrectVerbTwo").top(), other.top());
+            EXPECT_GT(typeHere.top(), other.bottom());
+        }
+        click(this->drill, "AgainButton");
         settle();
     }
 }

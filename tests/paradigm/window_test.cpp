@@ -7,9 +7,29 @@
 #include "widgets/BetaCodeWin.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
+
+// The frames of the parse layout lie within the window, none over another.
+void expectFramesApart(QWidget* drill) {
+    std::vector<std::pair<std::string, QRect>> placed;
+    for (QGroupBox* frame : drill->findChildren<QGroupBox*>()) {
+        const std::string name = frame->objectName().toStdString();
+        ASSERT_TRUE(frame->isVisible()) << name;
+        const QRect place(frame->mapTo(drill, QPoint()), frame->size());
+        EXPECT_TRUE(drill->rect().contains(place)) << name;
+        for (const auto& [other, otherPlace] : placed)
+            EXPECT_FALSE(place.intersects(otherPlace)) << name << " over " << other;
+        placed.emplace_back(name, place);
+    }
+    EXPECT_GE(placed.size(), 5u);
+}
 
 TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     startProgram();
@@ -23,8 +43,33 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
     EXPECT_EQ(drill->windowTitle(), "Lexivo Verb Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Verb Form");
     picture("drill1");
+    expectFramesApart(drill);
     EXPECT_EQ(label("VerbForParsingField"), greek("lu/ete"));
     EXPECT_EQ(status(), " 5| 4|0|0|0%|");
+    // Each figure stands right of its caption, top to bottom.
+    int above = -1;
+    for (auto [caption, name] : {std::pair{"Possible:", "FormsSelectedField"},
+                                 {"To Go", "RemainingField"}, {"Given Up", "GiveUpsField"},
+                                 {"Correct", "CorrectField"}, {"Score", "ScoreField"}}) {
+        const QList<QLabel*> labels = drill->findChildren<QLabel*>();
+        const auto found = std::ranges::find(labels, QString::fromLatin1(caption), &QLabel::text);
+        ASSERT_NE(found, labels.end()) << caption;
+        QLabel* figure = child<QLabel>(drill, name);
+        const QPoint captionAt = (*found)->mapTo(drill, QPoint()), at = figure->mapTo(drill, QPoint());
+        EXPECT_EQ(at.y(), captionAt.y()) << caption;
+        EXPECT_GT(at.x(), captionAt.x() + (*found)->width()) << caption;
+        EXPECT_GT(inkColumns(figure).second, figure->width() - 5) << caption; // right-aligned
+        EXPECT_GT(captionAt.y(), above) << caption;
+        above = captionAt.y() + (*found)->height();
+    }
+    EXPECT_EQ(child<QLabel>(drill, "VerbForParsingField")->font().family(), "Ortholex");
+    // The form stands in the middle of its box.
+    auto* form = child<QLabel>(drill, "VerbForParsingField");
+    const auto [formFirst, formLast] = inkColumns(form);
+    EXPECT_LT(std::abs(formFirst + formLast - form->width()), 8);
+    EXPECT_GT(formFirst, 8);
+    EXPECT_EQ(child<QListWidget>(drill, "VerbListField")->font().family(), "Ortholex");
+    EXPECT_TRUE(child<QLabel>(drill, "ActiveOrPassiveTab")->font().bold());
     EXPECT_EQ(label("PossiblesField"),
               "Based on the forms you have chosen, there are  2 remaining answers.");
 
@@ -46,7 +91,18 @@ TEST_F(DrillTest, AVerbDrillAsksEachParsingOfAFormThenEndsWithItsSummary) {
               "Based on the forms you have chosen, there is 1 remaining answer.");
     EXPECT_EQ(selected(), "ActiveBut PresBut ImperBut SecondPersBut PlBut ");
     parse({"IndicBut"});
-    EXPECT_TRUE(child<QLabel>(drill, "CorrectParseField")->isVisible());
+    EXPECT_EQ(selected(), "ActiveBut PresBut IndicBut SecondPersBut PlBut ");
+    auto* correct = child<QLabel>(drill, "CorrectParseField");
+    EXPECT_TRUE(correct->isVisible());
+    EXPECT_TRUE(correct->font().bold());
+    const QImage shown = correct->grab().toImage();
+    bool green = false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            green = green || (c.green() > 90 && c.red() < 60 && c.blue() < 60);
+        }
+    EXPECT_TRUE(green) << "\"Correct!\" is not green";
     EXPECT_FALSE(child<QLabel>(drill, "VerbForParsingField")->isVisible());
     EXPECT_FALSE(child<QPushButton>(drill, "EnterButton")->isEnabled());
     // The pause waits while the About box is up: a tick behind it would ask the next item.
@@ -87,6 +143,7 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     EXPECT_EQ(drill->windowTitle(), "Lexivo Noun, Pronoun, and Adjective Drill");
     EXPECT_EQ(label("ActiveOrPassiveTab"), "Parse a Form");
     picture("drill2");
+    expectFramesApart(drill);
     EXPECT_EQ(label("VerbForParsingField"), greek("xw/ras"));
     click(drill, "EnterButton");
     ASSERT_FALSE(messages.empty()) << "nothing said of the missing number";
@@ -95,7 +152,16 @@ TEST_F(DrillTest, ANounDrillNamesWhatIsMissingAndTakesEitherParsingOfAForm) {
     parse({"NounBut", "AccusativeBut", "FeminineBut", "PlBut"});
     pause();
     parse({"GenitiveBut", "SingularBut"});
+    // The tick that ends the drill shows the form again behind the summary.
+    bool formAtSummary = false;
+    SetMessageSink([&](const std::string& text, MsgIcon icon) {
+        formAtSummary = child<QLabel>(drill, "VerbForParsingField")->isVisible() &&
+                        !child<QLabel>(drill, "CorrectParseField")->isVisible();
+        messages.push_back({text, icon});
+    });
     pause();
+    RecordMessages(messages);
+    EXPECT_TRUE(formAtSummary);
     EXPECT_EQ(messages.back(), (Message{"You were drilled on 2 forms.\r\n"
                                         "You got 2 correct, in 3 attempts.\r\n"
                                         "You gave up on 0 forms.\r\n"
@@ -142,7 +208,19 @@ TEST_F(DrillTest, EveryWayOfEndingStopsThePauseAndShowsTheMainWindow) {
     }
     for (const char* howMany : {"", "0", "-3"}) {
         messages.clear();
+        // Nothing can be pressed behind the summary.
+        std::string pressable = "?";
+        SetMessageSink([&](const std::string& text, MsgIcon icon) {
+            pressable.clear();
+            for (QPushButton* button : VerbQuizWindow::Loaded()->findChildren<QPushButton*>())
+                if (button->isEnabled() && button->objectName() != "EndQuizButton" &&
+                    button->objectName() != "BetaButton")
+                    pressable += button->objectName().toStdString();
+            messages.push_back({text, icon});
+        });
         begin(1, howMany);
+        RecordMessages(messages);
+        EXPECT_EQ(pressable, "") << howMany;
         ASSERT_EQ(messages.size(), 1u) << howMany;
         EXPECT_EQ(messages[0].text.substr(0, 35), "You were drilled on 0 verb forms.\r\n");
         settle();
@@ -196,12 +274,121 @@ TEST_F(DrillTest, AMessageBoxBelongsToTheWindowInFrontAndEndsNothing) {
     RecordMessages(messages);
 }
 
+// With several words in the list none is chosen for a new form: a parse without one names the
+// list, a give-up chooses the form's word. A list filled by a check that failed is filled anew.
+TEST_F(DrillTest, AListOfSeveralWordsIsLeftForTheUserToChooseFrom) {
+    startProgram();
+    checkItems("VerbListBox", {0, 1});
+    checkBox("PresBut", false);
+    checkBox("FutPerfBut");
+    begin(1, "3");
+    ASSERT_EQ(messages.size(), 1u) << "no forms, and nothing said";
+    checkBox("FutPerfBut", false);
+    checkBox("PresBut");
+    // Candidates lu/w, lu/omen, lu/ein, lu/ete, pe/mpw: pe/mpw, lu/w, lu/ein.
+    SetRandomScript(draws({{0.99, 0.9}, {0.99, 0.1}, {0.99, 0.5}}));
+    beginShown(1, "3");
+    auto* words = child<QListWidget>(drill, "VerbListField");
+    const auto chosenWord = [&] {
+        const QList<QListWidgetItem*> chosen = words->selectedItems();
+        return chosen.isEmpty() ? std::string()
+                                : chosen.first()->data(Qt::UserRole).toByteArray().toStdString();
+    };
+    EXPECT_EQ(words->count(), 2);
+    EXPECT_EQ(label("VerbForParsingField"), greek("pe/mpw"));
+    EXPECT_EQ(chosenWord(), "");
+    EXPECT_EQ(armed(), "*EnterButton GiveUpButton ");
+    parse({"ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
+    EXPECT_EQ(messages.back(), (Message{"You must select a Verb.", MsgIcon::Exclamation}));
+    click(drill, "GiveUpButton");
+    EXPECT_EQ(chosenWord().substr(0, 3), "02 ");
+    EXPECT_EQ(selected(), "ActiveBut PresBut IndicBut FirstPersBut SingBut ");
+    EXPECT_EQ(armed(), "*AgainButton ");
+    click(drill, "AgainButton");
+
+    // A new form: nothing chosen. The buttons of a group exclude each other; the word is chosen
+    // by a click in the list. After a click on Enter the Enter key does nothing in the pause.
+    EXPECT_EQ(label("VerbForParsingField"), greek("lu/w"));
+    EXPECT_EQ(chosenWord(), "");
+    EXPECT_EQ(selected(), "");
+    EXPECT_EQ(armed(), "*EnterButton GiveUpButton ");
+    QTest::mouseClick(words->viewport(), Qt::LeftButton, {},
+                      words->visualItemRect(words->item(0)).center());
+    EXPECT_EQ(chosenWord().substr(0, 3), "01 ");
+    parse({"ThirdPersBut", "PlBut", "ActiveBut", "PresBut", "IndicBut", "FirstPersBut", "SingBut"});
+    EXPECT_EQ(selected(), "ActiveBut PresBut IndicBut FirstPersBut SingBut ");
+    EXPECT_EQ(armed(), "");
+    QWidget* focus = drill->focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Return);
+    ASSERT_TRUE(drill->isVisible()) << "the Enter key ended the drill";
+    pause();
+
+    // Ended while given up: nothing can be pressed behind the summary.
+    EXPECT_EQ(label("VerbForParsingField"), greek("lu/ein"));
+    EXPECT_EQ(chosenWord(), "");
+    click(drill, "GiveUpButton");
+    EXPECT_EQ(chosenWord().substr(0, 3), "01 ");
+    std::string armedAtSummary = "?";
+    SetMessageSink([&](const std::string& text, MsgIcon icon) {
+        armedAtSummary = armed();
+        messages.push_back({text, icon});
+    });
+    click(drill, "EndQuizButton");
+    RecordMessages(messages);
+    EXPECT_EQ(armedAtSummary, "");
+    EXPECT_EQ(messages.back().text, "You were drilled on 3 verb forms.\r\n"
+                                    "You got 1 correct, in 2 attempts.\r\n"
+                                    "You gave up on 2 forms.\r\n"
+                                    "Your score for this session is 25%.");
+}
+
+// The menus of both drills, captions and access keys in their order; Help shows the help viewer
+// in front of the drill.
+TEST_F(DrillTest, BothDrillsHaveTheirMenusAndHelp) {
+    startProgram();
+    checkItems("NounListBox", {0});
+    const char* const menus[] = {
+        "mnuFile &File: mnuFileQuit &Quit | mnuDrill &Drill: mnuDrillEnd &End Drill | "
+        "mnuHelp &Help: mnuHelpAbout About &Lexivo, mnuHelpHelp Lexivo &Help | ",
+        "mnuFile &File: mnuFileQuit &Quit | mnuDruill &Drill: mnuDrillEnd &End Drill | "
+        "mnuHelp &Help: mnuHelpAbout About Lexivo, mnuSep -, mnuHelpHelp Lexivo &Help | ",
+    };
+    for (int tab : {1, 2}) {
+        SCOPED_TRACE(tab);
+        SetRandomScript(draws({{0.99, 0.0}}));
+        beginShown(tab, "2");
+        std::string text;
+        for (QAction* menu : drill->menuBar()->actions()) {
+            ASSERT_NE(menu->menu(), nullptr);
+            text += menu->menu()->objectName().toStdString() + " " + menu->text().toStdString();
+            const char* between = ": ";
+            for (QAction* item : menu->menu()->actions()) {
+                text += between + item->objectName().toStdString() + " " +
+                        (item->isSeparator() ? "-" : item->text().toStdString());
+                between = ", ";
+            }
+            text += " | ";
+        }
+        EXPECT_EQ(text, menus[tab - 1]);
+        child<QAction>(drill, "mnuHelpHelp")->trigger();
+        QPointer<QWidget> viewer = drill->findChild<QWidget*>(QStringLiteral("HelpViewer"));
+        ASSERT_NE(viewer, nullptr) << "no help";
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_TRUE(drill->isVisible());
+        // The viewer belongs to the drill and goes with it.
+        click(drill, "EndQuizButton");
+        settle();
+        EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+    }
+}
+
 // Damaged lines of a paradigm file and words listed from the 100th on are never candidates; a
 // form beyond the lines loaded with the window is empty.
 TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     std::string list = "100\r\n";
     for (int i = 1; i <= 100; ++i)
-        list += (i < 10 ? "0" : "") + std::to_string(i) + " x lo/gos\r\n";
+        list.append(i < 10 ? "0" : "").append(std::to_string(i)).append(" x lo/gos\r\n");
     write("Data/NounList.lxd", list);
     write("Data/Nouns.lxd", "100\r\n011111,lo/gos\r\n011211,lo/gou\r\n101111,de/ka\r\n");
     startProgram();

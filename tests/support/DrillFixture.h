@@ -3,21 +3,40 @@
 #include "greek/GreekStuff.h"
 #include "paradigm/NounQuizWindow.h"
 #include "paradigm/VerbQuizWindow.h"
+#include "platform/DefaultButton.h"
 #include "platform/Random.h"
 #include "support/ListItem.h"
 #include "support/ProgramTest.h"
 #include "widgets/DisplayFontText.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 // The Greek on screen of a form as the data files spell it.
 inline QString greek(const std::string& dataFont) {
     return DisplayFontToQString(BetaToDisplayFont(DataFontToBeta(dataFont)));
+}
+
+// The first and last columns in which a control draws anything on its background: where its
+// text stands.
+inline std::pair<int, int> inkColumns(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
 }
 
 // The random numbers of newly drawn items: for each, the number of its mode, then six equal draws
@@ -100,6 +119,7 @@ protected:
     void pause() {
         QPointer<QTimer> timer = child<QTimer>(drill, "BlinkTimer");
         ASSERT_TRUE(timer->isActive()) << "no pause: the answer was not taken as right";
+        EXPECT_EQ(timer->interval(), 1000);
         // The tick may end the drill, and the window goes with its timer.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isActive(); }, 20000));
     }
@@ -112,6 +132,16 @@ protected:
             if (option->isChecked())
                 names += option->objectName().toStdString() + " ";
         return names;
+    }
+    // The answer buttons that can be pressed, the default one marked with '*'.
+    std::string armed() const {
+        std::string text;
+        for (const char* name : {"EnterButton", "GiveUpButton", "AgainButton"}) {
+            auto* button = child<QPushButton>(drill, name);
+            if (button->isEnabled())
+                text += (DefaultButton(drill) == button ? "*" : "") + std::string(name) + " ";
+        }
+        return text;
     }
     // The status fields: possible, to go, given up, correct, score.
     std::string status() const {
