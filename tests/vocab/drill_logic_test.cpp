@@ -429,6 +429,23 @@ TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
     EXPECT_EQ(table.Records[0].Score + 10 * table.Records[1].Score + 100 * table.Records[2].Score,
               -20);
 
+    // A damaged list whose links run in a circle, a -> b -> a: every walk takes as many steps as
+    // the table has records (three, the spare one counted), back and forward alike, and stops.
+    const std::vector<TestWord> circle{{3, "a", {{"x", 1, 0, 1, 0}}, 1, 1},
+                                       {3, "b", {{"x", 0, 0, 0, 0}}, 0, 0}};
+    table = ReadVocabList(folder.write("circle.lxv", ListText(circle)), 2, 4);
+    AssertReadWhole(table, circle);
+    auto scoresOf = [&table] {
+        std::vector<double> s{table.Records[0].Score, table.Records[1].Score};
+        table.Records[0].Score = table.Records[1].Score = 0;
+        return s;
+    };
+    PenalizeMeaningRing(table, {0, 0}, 2, 4); // back to b, a, b; then b, a, b
+    EXPECT_EQ(scoresOf(), (std::vector<double>{-2, -4}));
+    PenalizeGreek(table, 0, 1, 4); // the same
+    EXPECT_EQ(scoresOf(), (std::vector<double>{-1, -2}));
+    EXPECT_EQ(LatestEntryWithin(table, 0, 4), 1); // forward to b, a, b
+
     WordTable big;
     big.Records.resize(32768);
     big.WordCount = 32767;

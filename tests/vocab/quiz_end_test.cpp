@@ -53,6 +53,10 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
                 prompted = true;
                 picture(prompt, "savewin");
                 EXPECT_EQ(prompt->windowTitle(), "Save Scores");
+                EXPECT_EQ(child<QLabel>(prompt, "Label1")->text() + "|" +
+                              child<QPushButton>(prompt, "SaveButton")->text() + "|" +
+                              child<QPushButton>(prompt, "DontSave")->text(),
+                          "Save scores for this session?|Save|Don't Save");
                 EXPECT_EQ(prompt->parentWidget(), quiz); // in front of the drill
                 c.prompt(prompt);
             });

@@ -1,6 +1,11 @@
 #include "QuizFixture.h"
 #include "widgets/BetaCodeWin.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+
 namespace {
 
 std::vector<TestWord> twoWays() {
@@ -36,6 +41,54 @@ TEST_F(QuizTest, AnItemEachWay) {
               " 4 items out of  4.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  3|"
               "Item's Score:  0");
     openTheChartTwice(quiz);
+    EXPECT_EQ(QStringList({label("Label1"), label("Label2"), label("Label3"),
+                           find<QPushButton>("Enter")->text(),
+                           find<QPushButton>("Command1")->text()})
+                  .join("|"),
+              "Your Answer:|Followed by (case/mood/etc.):|(Click to edit answer)|Enter|End Drill");
+    // Slots 0 to 2 run down the left column, 3 to 5 down the right one at the same heights;
+    // each slot's answer lies in its rectangle with its marker to the right of it.
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const QRect box = frame(i)->geometry();
+        if (i >= 3) {
+            const QRect beside = frame(i - 3)->geometry();
+            EXPECT_EQ(box.top(), beside.top());
+            EXPECT_GT(box.left(), beside.right());
+        }
+        if (i % 3 > 0) {
+            const QRect above = frame(i - 1)->geometry();
+            EXPECT_EQ(box.left(), above.left());
+            EXPECT_GT(box.top(), above.bottom());
+        }
+        EXPECT_TRUE(box.contains(answer(i)->geometry()) && box.contains(marker(i)->geometry()));
+        EXPECT_GT(marker(i)->geometry().left(), answer(i)->geometry().right());
+    }
+    // The menus with their access keys. Help opens the help viewer of the drill window; About
+    // shows the splash window in front of the drill, which goes on after it.
+    QStringList menus;
+    for (QAction* menu : static_cast<QMainWindow*>(&*quiz)->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        menus << menu->text() + "[" + items.join("|") + "]";
+    }
+    EXPECT_EQ(menus.join(" "),
+              "&File[&QuitLexivo] &Drill[&End Drill] &Help[&About Lexivo|-|Lexivo &Help]");
+    find<QAction>("mnuHelpHelp")->trigger();
+    auto* help = find<QTextBrowser>("HelpText");
+    EXPECT_TRUE(help->window()->isVisible());
+    EXPECT_TRUE(help->toPlainText().contains("HELPER.HLP"));
+    help->window()->close();
+    SetSplashInterval(20);
+    quiz->activateWindow(); // the drill window is the one in front, as when its menu is used
+    ASSERT_TRUE(QTest::qWaitForWindowActive(quiz));
+    bool closedByItsTimer = false;
+    QWidget* aboutOwner = nullptr;
+    whenSplashShows(closedByItsTimer, [&](QWidget* splash) { aboutOwner = splash->parentWidget(); });
+    find<QAction>("mnuHelpAbout")->trigger(); // returns once the window has closed
+    EXPECT_EQ(aboutOwner, quiz);
+    EXPECT_TRUE(closedByItsTimer);
 
     auto* combo = find<QComboBox>("TypeCaseField");
     auto* userField = find<QLineEdit>("UserField");
