@@ -41,11 +41,11 @@ TEST_F(QuizTest, AnItemEachWay) {
               " 4 items out of  4.|Drill Score:  0%| 4/ 4 (words in drill)|Chapter:  3|"
               "Item's Score:  0");
     openTheChartTwice(quiz);
-    EXPECT_EQ(QStringList({label("Label1"), label("Label2"), label("Label3"),
-                           find<QPushButton>("Enter")->text(),
-                           find<QPushButton>("Command1")->text()})
-                  .join("|"),
-              "Your Answer:|Followed by (case/mood/etc.):|(Click to edit answer)|Enter|End Drill");
+    EXPECT_EQ(
+        QStringList({label("Label1"), label("Label2"), label("Label3"),
+                     find<QPushButton>("Enter")->text(), find<QPushButton>("Command1")->text()})
+            .join("|"),
+        "Your Answer:|Followed by (case/mood/etc.):|(Click to edit answer)|Enter|End Drill");
     // Slots 0 to 2 run down the left column, 3 to 5 down the right one at the same heights;
     // each slot's answer lies in its rectangle with its marker to the right of it.
     for (int i = 0; i < 6; ++i) {
@@ -85,7 +85,8 @@ TEST_F(QuizTest, AnItemEachWay) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(quiz));
     bool closedByItsTimer = false;
     QWidget* aboutOwner = nullptr;
-    whenSplashShows(closedByItsTimer, [&](QWidget* splash) { aboutOwner = splash->parentWidget(); });
+    whenSplashShows(closedByItsTimer,
+                    [&](QWidget* splash) { aboutOwner = splash->parentWidget(); });
     find<QAction>("mnuHelpAbout")->trigger(); // returns once the window has closed
     EXPECT_EQ(aboutOwner, quiz);
     EXPECT_TRUE(closedByItsTimer);
