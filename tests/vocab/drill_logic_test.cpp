@@ -273,6 +273,16 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
     EXPECT_EQ(t.Records[1].Meanings[6].Text, "m6");
     EXPECT_EQ(t.Records[3].Chapter, 1e9);                                   // far beyond 16 bits
     EXPECT_EQ(t.Records[4].NextEntry + t.Records[4].PrevEntry, 2 * NoLink); // the spare record
+    // Numbers of many digits, of either sign, are read whole, the longest beyond 32 bits.
+    std::string longNumbers = "4\r\n";
+    for (const char* chapter : {"12", "-12", "123456789", "9999999999"})
+        longNumbers += std::string(chapter) + "\r\na\r\na\r\n-1\r\n-1\r\n0\r\nNone\r\n0\r\n-\r\n";
+    const WordTable numbers = ReadVocabList(folder.write("n.lxv", longNumbers), 1, 99);
+    ASSERT_EQ(numbers.Records.size(), 5u);
+    EXPECT_EQ(numbers.Records[0].Chapter + numbers.Records[1].Chapter, 0);
+    EXPECT_EQ(numbers.Records[0].Chapter, 12);
+    EXPECT_EQ(numbers.Records[2].Chapter, 123456789);
+    EXPECT_EQ(numbers.Records[3].Chapter, 9999999999.0);
     // A damaged count reads as no words; one beyond 16 bits cannot be read.
     EXPECT_EQ(ReadVocabList(folder.write("b.lxv", "none\r\n"), 1, 9).WordCount, 0);
     EXPECT_EQ(RunErrorOf([&] { ReadVocabList(folder.write("d.lxv", "40000\r\n"), 1, 9); }),
