@@ -2,6 +2,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/ProgressLog.h"
 #include "vocab/QuizWindow.h"
+#include "vocab/ScoreFile.h"
 #include "widgets/ProgDialog.h"
 
 #include <QAction>
@@ -208,6 +209,10 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
         EXPECT_EQ(scores, c.scores);
         delete main;
     }
+    // The score file is named after the list without its last four characters, however short.
+    EXPECT_EQ(ScoreFilePath("U", "a.lxv") + " " + ScoreFilePath("U", ".lxv") + " " +
+                  ScoreFilePath("U", "lxv"),
+              "U/a.lxs U/.lxs U/.lxs");
 }
 
 // File > Quit offers to save and ends the program; so does a list that cannot be read, with its

@@ -35,6 +35,19 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(quizField->text(), greek("a)gaqo/s"));
     EXPECT_EQ(quizField->font().family(), "Ortholex");
     ASSERT_EQ(visibleSlots(), 6); // seven meanings, six slots
+    // The fonts of the question, the answer field, the marker box, the typed Greek, an answer
+    // and its marker: the Greek font where Greek is shown, else the English one; the markers
+    // smaller than the answers, and a Greek question larger than them.
+    auto fonts = [&] {
+        QStringList families;
+        for (const char* name : {"QuizField", "UserField", "TypeCaseField", "UserGreekField"})
+            families << find<QWidget>(name)->font().family();
+        families << answer(5)->font().family() << marker(5)->font().family();
+        EXPECT_LT(marker(5)->font().pointSize(), answer(5)->font().pointSize());
+        return families.join("|").toStdString();
+    };
+    EXPECT_EQ(fonts(), "Ortholex|MS Sans Serif|MS Sans Serif|Ortholex|MS Sans Serif|MS Sans Serif");
+    EXPECT_GT(quizField->font().pointSize(), answer(5)->font().pointSize());
     EXPECT_EQ(QStringList({label("ToGoField"), label("ScoreField"), label("StatsField"),
                            label("ChapterField"), label("ItemScoreField")})
                   .join("|"),
@@ -61,6 +74,7 @@ TEST_F(QuizTest, AnItemEachWay) {
             EXPECT_EQ(box.left(), above.left());
             EXPECT_GT(box.top(), above.bottom());
         }
+        EXPECT_EQ(frame(i)->frameShape(), QFrame::Box); // an outline
         EXPECT_TRUE(box.contains(answer(i)->geometry()) && box.contains(marker(i)->geometry()));
         EXPECT_GT(marker(i)->geometry().left(), answer(i)->geometry().right());
     }
@@ -151,6 +165,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(label("ToGoField"), " 3 items out of  4.");
     EXPECT_EQ(find<QPushButton>("Enter")->text(), "Okay");
     ASSERT_EQ(visibleSlots(), 2);
+    EXPECT_EQ(fonts(), "MS Sans Serif|MS Sans Serif|MS Sans Serif|Ortholex|Ortholex|MS Sans Serif");
     auto* userGreek = find<QLineEdit>("UserGreekField");
     EXPECT_TRUE(userGreek->isVisible());
     QTest::keyClicks(userField, "a)/gw");
@@ -174,12 +189,14 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::keyClicks(userField, "a)/gw");
     picture(quiz, "quiz_english");
     pressEnter();
+    EXPECT_EQ(quiz->focusWidget(), userField); // back for the next answer
     pressEnter();
     // Beta code left in the answer field when a Greek-to-English item follows leaves no Greek
     // behind for the next English-to-Greek item.
     QTest::keyClicks(userField, "lu/w");
     pressEnter();
     EXPECT_FALSE(userGreek->isVisible());
+    EXPECT_EQ(quiz->focusWidget(), userField); // ready for the answer, the button clicked or not
     answerWith("loose");
     answerWith("set free");
     pressEnter();
