@@ -178,8 +178,10 @@ TEST_F(QuizTest, AnItemEachWay) {
     // Clicking a hidden slot's place does nothing.
     QTest::mouseClick(form, Qt::LeftButton, {}, frame(3)->geometry().center());
     EXPECT_EQ(answer(1)->text(), "-");
+    find<QComboBox>("TypeCaseField")->setFocus(); // a marker picked first
     QTest::mouseClick(answer(0), Qt::LeftButton); // Greek comes back as Beta code
     EXPECT_EQ(userField->text(), "a)/gw");
+    EXPECT_EQ(quiz->focusWidget(), userField);
     EXPECT_EQ(userGreek->text(), greek("a)/gw"));
     // Exactly as typed: a breathing after a consonant shows as a bracket does, but stays one.
     QTest::keyClicks(userField, "[k)ai/]");
