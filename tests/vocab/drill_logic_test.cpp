@@ -283,6 +283,20 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
     EXPECT_EQ(numbers.Records[0].Chapter, 12);
     EXPECT_EQ(numbers.Records[2].Chapter, 123456789);
     EXPECT_EQ(numbers.Records[3].Chapter, 9999999999.0);
+    // Links that lead outside the list, or to a meaning that their record does not hold, read
+    // as none, in both directions of both kinds of chain.
+    const std::vector<TestWord> wild{{1, "a", {{"x", 1, 0, 1, 1}, {"y", 2, 0, -2, 0}}, 2, -2},
+                                     {1, "b", {{"x", 0, 2, 0, -1}}, 32767, 0}};
+    const WordTable mended = table(wild);
+    std::string links;
+    for (int i : {0, 1}) {
+        const WordRecord& r = mended.Records[std::size_t(i)];
+        links += std::to_string(r.NextEntry) + " " + std::to_string(r.PrevEntry) + " |";
+        for (const MeaningRecord& m : r.Meanings)
+            links += " " + std::to_string(m.NextWord) + " " + std::to_string(m.PrevWord);
+        links += " | ";
+    }
+    EXPECT_EQ(links, "-1 -1 | 1 -1 -1 -1 | -1 0 | -1 -1 | ");
     // A damaged count reads as no words; one beyond 16 bits cannot be read.
     EXPECT_EQ(ReadVocabList(folder.write("b.lxv", "none\r\n"), 1, 9).WordCount, 0);
     EXPECT_EQ(RunErrorOf([&] { ReadVocabList(folder.write("d.lxv", "40000\r\n"), 1, 9); }),
