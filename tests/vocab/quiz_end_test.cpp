@@ -58,6 +58,14 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
                               child<QPushButton>(prompt, "SaveButton")->text() + "|" +
                               child<QPushButton>(prompt, "DontSave")->text(),
                           "Save scores for this session?|Save|Don't Save");
+                // The two buttons side by side under the question, inside the prompt.
+                const QRect text = child<QLabel>(prompt, "Label1")->geometry();
+                const QRect save = child<QPushButton>(prompt, "SaveButton")->geometry();
+                const QRect dontSave = child<QPushButton>(prompt, "DontSave")->geometry();
+                EXPECT_GT(save.top(), text.bottom());
+                EXPECT_EQ(dontSave.top(), save.top());
+                EXPECT_GT(dontSave.left(), save.right());
+                EXPECT_TRUE(prompt->rect().contains(dontSave));
                 EXPECT_EQ(prompt->parentWidget(), quiz); // in front of the drill
                 c.prompt(prompt);
             });

@@ -119,6 +119,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(userField->text(), "brave");
     EXPECT_EQ(userField->selectedText(), "brave");
     EXPECT_EQ(combo->currentText(), "+ Gen.");
+    EXPECT_EQ(combo->currentIndex(), 3); // the item itself, as the box's list shows it
     EXPECT_EQ(answer(1)->text() + marker(1)->text(), "");
     QTest::keyClicks(userField, "kind");
     QTest::keyClick(userField, Qt::Key_Return);
@@ -132,6 +133,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::mouseClick(answer(0), Qt::LeftButton); // an empty slot empties the field
     EXPECT_EQ(userField->text(), "");
     EXPECT_EQ(combo->currentText(), "None");
+    EXPECT_EQ(combo->currentIndex(), 0);
     answerWith("<b>x</b>"); // an answer that looks like markup is shown as typed
     EXPECT_GE(answer(0)->sizeHint().width(),
               answer(0)->fontMetrics().horizontalAdvance("<b>x</b>"));
@@ -143,6 +145,9 @@ TEST_F(QuizTest, AnItemEachWay) {
         {"ind", "+ Ind."}, {"g", "+ Gen."},   {"pl", "in Plural"}, {"i", "i"},   {"a", "+ Acc."},
         {"S", "+ Sub."},   {"ac", "None"},    {"p", "p"},
     };
+    // Typed with the window in front, as the user types: the box completes nothing itself.
+    quiz->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(quiz));
     for (const auto& [keys, shown] : typed) {
         combo->lineEdit()->setFocus();
         combo->lineEdit()->selectAll(); // typing replaces the shown text
