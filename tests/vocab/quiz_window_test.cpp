@@ -134,6 +134,7 @@ TEST_F(QuizTest, AnItemEachWay) {
     EXPECT_EQ(userField->text(), "");
     EXPECT_EQ(combo->currentText(), "None");
     EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(quizField->textFormat(), Qt::PlainText); // so is a question, whatever the list says
     answerWith("<b>x</b>"); // an answer that looks like markup is shown as typed
     EXPECT_GE(answer(0)->sizeHint().width(),
               answer(0)->fontMetrics().horizontalAdvance("<b>x</b>"));
