@@ -36,6 +36,15 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
          },
          true},
         {"the prompt's close box", endDrill, [](QWidget* p) { p->close(); }, false},
+        // Save is the only default: Return saves wherever the focus is in the prompt.
+        {"Return with the focus on Don't Save", endDrill,
+         [](QWidget* p) {
+             auto* dontSave = child<QPushButton>(p, "DontSave");
+             dontSave->setFocus();
+             ASSERT_TRUE(dontSave->hasFocus());
+             QTest::keyClick(dontSave, Qt::Key_Return);
+         },
+         true},
         {"the drill window's close box", [](QWidget* q) { q->close(); }, nullptr, false},
     };
     for (const Case& c : cases) {
