@@ -273,6 +273,30 @@ TEST_F(ListFileTest, RecordsAreReadAtTheirLinesWithTheSpareRecordAfterThem) {
     EXPECT_EQ(t.Records[1].Meanings[6].Text, "m6");
     EXPECT_EQ(t.Records[3].Chapter, 1e9);                                   // far beyond 16 bits
     EXPECT_EQ(t.Records[4].NextEntry + t.Records[4].PrevEntry, 2 * NoLink); // the spare record
+    // Numbers of many digits, of either sign, are read whole, the longest beyond 32 bits.
+    std::string longNumbers = "4\r\n";
+    for (const char* chapter : {"12", "-12", "123456789", "9999999999"})
+        longNumbers += std::string(chapter) + "\r\na\r\na\r\n-1\r\n-1\r\n0\r\nNone\r\n0\r\n-\r\n";
+    const WordTable numbers = ReadVocabList(folder.write("n.lxv", longNumbers), 1, 99);
+    ASSERT_EQ(numbers.Records.size(), 5u);
+    EXPECT_EQ(numbers.Records[0].Chapter + numbers.Records[1].Chapter, 0);
+    EXPECT_EQ(numbers.Records[0].Chapter, 12);
+    EXPECT_EQ(numbers.Records[2].Chapter, 123456789);
+    EXPECT_EQ(numbers.Records[3].Chapter, 9999999999.0);
+    // Links that lead outside the list, or to a meaning that their record does not hold, read
+    // as none, in both directions of both kinds of chain.
+    const std::vector<TestWord> wild{{1, "a", {{"x", 1, 0, 1, 1}, {"y", 2, 0, -2, 0}}, 2, -2},
+                                     {1, "b", {{"x", 0, 2, 0, -1}}, 32767, 0}};
+    const WordTable mended = table(wild);
+    std::string links;
+    for (int i : {0, 1}) {
+        const WordRecord& r = mended.Records[std::size_t(i)];
+        links += std::to_string(r.NextEntry) + " " + std::to_string(r.PrevEntry) + " |";
+        for (const MeaningRecord& m : r.Meanings)
+            links += " " + std::to_string(m.NextWord) + " " + std::to_string(m.PrevWord);
+        links += " | ";
+    }
+    EXPECT_EQ(links, "-1 -1 | 1 -1 -1 -1 | -1 0 | -1 -1 | ");
     // A damaged count reads as no words; one beyond 16 bits cannot be read.
     EXPECT_EQ(ReadVocabList(folder.write("b.lxv", "none\r\n"), 1, 9).WordCount, 0);
     EXPECT_EQ(RunErrorOf([&] { ReadVocabList(folder.write("d.lxv", "40000\r\n"), 1, 9); }),
@@ -428,6 +452,23 @@ TEST_F(JudgingTest, WalksStopOnlyAtTheirEndsAndTheWholeTableIsSearched) {
     PenalizeLookalikes(table, 1, 4);
     EXPECT_EQ(table.Records[0].Score + 10 * table.Records[1].Score + 100 * table.Records[2].Score,
               -20);
+
+    // A damaged list whose links run in a circle, a -> b -> a: every walk takes as many steps as
+    // the table has records (three, the spare one counted), back and forward alike, and stops.
+    const std::vector<TestWord> circle{{3, "a", {{"x", 1, 0, 1, 0}}, 1, 1},
+                                       {3, "b", {{"x", 0, 0, 0, 0}}, 0, 0}};
+    table = ReadVocabList(folder.write("circle.lxv", ListText(circle)), 2, 4);
+    AssertReadWhole(table, circle);
+    auto scoresOf = [&table] {
+        std::vector<double> s{table.Records[0].Score, table.Records[1].Score};
+        table.Records[0].Score = table.Records[1].Score = 0;
+        return s;
+    };
+    PenalizeMeaningRing(table, {0, 0}, 2, 4); // back to b, a, b; then b, a, b
+    EXPECT_EQ(scoresOf(), (std::vector<double>{-2, -4}));
+    PenalizeGreek(table, 0, 1, 4); // the same
+    EXPECT_EQ(scoresOf(), (std::vector<double>{-1, -2}));
+    EXPECT_EQ(LatestEntryWithin(table, 0, 4), 1); // forward to b, a, b
 
     WordTable big;
     big.Records.resize(32768);

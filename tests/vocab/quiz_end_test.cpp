@@ -2,6 +2,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/ProgressLog.h"
 #include "vocab/QuizWindow.h"
+#include "vocab/ScoreFile.h"
 #include "widgets/ProgDialog.h"
 
 #include <QAction>
@@ -35,6 +36,15 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
          },
          true},
         {"the prompt's close box", endDrill, [](QWidget* p) { p->close(); }, false},
+        // Save is the only default: Return saves wherever the focus is in the prompt.
+        {"Return with the focus on Don't Save", endDrill,
+         [](QWidget* p) {
+             auto* dontSave = child<QPushButton>(p, "DontSave");
+             dontSave->setFocus();
+             ASSERT_TRUE(dontSave->hasFocus());
+             QTest::keyClick(dontSave, Qt::Key_Return);
+         },
+         true},
         {"the drill window's close box", [](QWidget* q) { q->close(); }, nullptr, false},
     };
     for (const Case& c : cases) {
@@ -53,6 +63,18 @@ TEST_F(QuizTest, TheDrillEndsAtTheSavePromptAndTheMainWindowComesBack) {
                 prompted = true;
                 picture(prompt, "savewin");
                 EXPECT_EQ(prompt->windowTitle(), "Save Scores");
+                EXPECT_EQ(child<QLabel>(prompt, "Label1")->text() + "|" +
+                              child<QPushButton>(prompt, "SaveButton")->text() + "|" +
+                              child<QPushButton>(prompt, "DontSave")->text(),
+                          "Save scores for this session?|Save|Don't Save");
+                // The two buttons side by side under the question, inside the prompt.
+                const QRect text = child<QLabel>(prompt, "Label1")->geometry();
+                const QRect save = child<QPushButton>(prompt, "SaveButton")->geometry();
+                const QRect dontSave = child<QPushButton>(prompt, "DontSave")->geometry();
+                EXPECT_GT(save.top(), text.bottom());
+                EXPECT_EQ(dontSave.top(), save.top());
+                EXPECT_GT(dontSave.left(), save.right());
+                EXPECT_TRUE(prompt->rect().contains(dontSave));
                 EXPECT_EQ(prompt->parentWidget(), quiz); // in front of the drill
                 c.prompt(prompt);
             });
@@ -204,6 +226,10 @@ TEST_F(QuizTest, SavedScoresAreReadWhenTheDrillStarts) {
         EXPECT_EQ(scores, c.scores);
         delete main;
     }
+    // The score file is named after the list without its last four characters, however short.
+    EXPECT_EQ(ScoreFilePath("U", "a.lxv") + " " + ScoreFilePath("U", ".lxv") + " " +
+                  ScoreFilePath("U", "lxv"),
+              "U/a.lxs U/.lxs U/.lxs");
 }
 
 // File > Quit offers to save and ends the program; so does a list that cannot be read, with its
