@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
@@ -120,6 +121,8 @@ TEST(BetaCodeWinTest, TheBetaButtonsOpenOneChartThatAnnouncesItsUnloading) {
     QPointer<BetaCodeWin> chart = BetaCodeWin::Loaded();
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->windowTitle(), "How to type Greek in Beta-Code");
+    EXPECT_EQ(chart->objectName(), "BetaCodeWin");
     // The picture fills the window, corner to corner.
     const QImage picture = chart->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(472, 147));
@@ -131,7 +134,15 @@ TEST(BetaCodeWinTest, TheBetaButtonsOpenOneChartThatAnnouncesItsUnloading) {
     EXPECT_EQ(BetaCodeWin::Loaded(), chart);
     EXPECT_EQ(unloaded.count(), 0);
 
-    chart->close(); // as by its close box
+    // Closed by its close box while the program runs, even as the only window shown, it does not
+    // count as the program's last window.
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QTimer::singleShot(0, chart, [&] {
+        chart->close();
+        QCoreApplication::exit(7);
+    });
+    EXPECT_EQ(QApplication::exec(), 7);
+    EXPECT_EQ(lastClosed.count(), 0);
     EXPECT_EQ(BetaCodeWin::Loaded(), nullptr);
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_EQ(quiz.text() + nouns.text() + other.text(), hideText + hideText + hideText);
