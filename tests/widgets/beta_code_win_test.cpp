@@ -207,8 +207,9 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
     for (const auto& [line, color] : chart.lines) {
         EXPECT_EQ(color, chart.lines.front().color);
         EXPECT_GT(qGray(color.rgb()), std::max(qGray(keyColor.rgb()), qGray(inkColor.rgb())) + 60);
-        if (line.x1() == line.x2() && line.x1() > lettersRight)
-            divider = line.x1();
+        if (std::abs(line.dx()) < std::abs(line.dy()) &&
+            std::min(line.x1(), line.x2()) > lettersRight)
+            divider = std::max(line.x1(), line.x2());
     }
     EXPECT_GT(divider, lettersRight);
 
