@@ -194,7 +194,7 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
         ASSERT_TRUE(letterKey && greek);
         EXPECT_NEAR(letterKey->middle(), first->middle() + double(i % 8) * columnWidth, 0.5);
         EXPECT_NEAR(letterKey->baseline, first->baseline + double(i / 8) * rowHeight, 0.5);
-        EXPECT_NEAR(greek->middle(), letterKey->middle(), 0.5);
+        EXPECT_NEAR(greek->middle(), letterKey->middle(), 1.5);
         EXPECT_LT(greek->right - greek->left, columnWidth);
         EXPECT_LT(greek->baseline, letterKey->baseline);
         EXPECT_GT(greek->baseline, letterKey->baseline - rowHeight / 2);
