@@ -21,7 +21,7 @@ double NumberFieldValue(std::string_view text);
 std::int16_t RoundToInt16(double value);
 
 // Rounds half to even and keeps the result within the 16-bit range: a number typed beyond it
-// becomes 32767 (or -32768) instead of an overflow.
+// becomes 32767 (or -32768) instead of an overflow, and a value that is not a number 0.
 std::int16_t ClampToInt16(double value);
 
 // A number as shown to the user: a leading blank when not negative (" 3", "-7", " 2.5", " 0").

@@ -25,7 +25,7 @@ TEST(ReadLines, SplitsAtCrLfOrLfAndNeedsAReadableFile) {
 TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
     TempFolder dir;
     ValueReader in(dir.write("v", "50\r\n\"Athenaze.lxv\",15,  \"a, b\"  ,  x y  \n\n\" 3\"\r\n"
-                                  "\"\"\r\n\"two\r\nlines\"junk,\"last\",\"open"));
+                                  "\"\"\r\n\"two\r\nlines\"junk,\"last\",cr\rx\r\"open"));
     EXPECT_EQ(in.NextInt16(), 50);
     EXPECT_EQ(in.NextValue(), "Athenaze.lxv");
     EXPECT_EQ(in.NextInt16(), 15);
@@ -36,6 +36,8 @@ TEST(ValueReader, ReadsValuesEndingAtCommasAndLineEnds) {
     EXPECT_EQ(in.NextValue(), "");
     EXPECT_EQ(in.NextValue(), "two\r\nlines");
     EXPECT_EQ(in.NextValue(), "last");
+    EXPECT_EQ(in.NextValue(), "cr"); // a line ended by CR alone
+    EXPECT_EQ(in.NextValue(), "x");
     EXPECT_EQ(RunErrorOf([&] { in.NextValue(); }), ErrNo::InputPastEnd);
 }
 

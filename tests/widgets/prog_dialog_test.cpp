@@ -15,6 +15,11 @@ TEST(ProgDialogTest, ShowsAtOnceAndFollowsItsCaller) {
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(dialog.size(), QSize(257, 62));
     EXPECT_EQ(bar->geometry(), QRect(8, 16, 241, 17));
+    EXPECT_FALSE(bar->isTextVisible()); // a bar, no percentage
+    // Its background is a picture of its own, shaded from top to bottom.
+    const QImage picture = dialog.grab().toImage();
+    EXPECT_NE(picture.pixelColor(1, 1), dialog.palette().color(QPalette::Window));
+    EXPECT_NE(picture.pixelColor(1, 1), picture.pixelColor(1, 60));
 
     dialog.SetCaption("Reading Verb File");
     dialog.SetMax(12);

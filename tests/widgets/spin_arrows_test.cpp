@@ -14,6 +14,13 @@ QToolButton* arrow(SpinArrows& arrows, Qt::ArrowType type) {
     return nullptr;
 }
 
+// The arrows that are enabled, then the value they stand at.
+std::string standing(SpinArrows& arrows) {
+    return std::string(arrow(arrows, Qt::UpArrow)->isEnabled() ? "up " : "") +
+           (arrow(arrows, Qt::DownArrow)->isEnabled() ? "down " : "") +
+           std::to_string(arrows.shownValue());
+}
+
 // The arrows stand within the limits, and the one that would leave them is disabled; a click on
 // an enabled arrow steps once and says so.
 TEST(SpinArrowsTest, AnArrowThatWouldLeaveTheLimitsIsDisabled) {
@@ -30,10 +37,7 @@ TEST(SpinArrowsTest, AnArrowThatWouldLeaveTheLimitsIsDisabled) {
         SpinArrows arrows(c.minimum, c.maximum, 1, c.value, &parent);
         QToolButton* up = arrow(arrows, Qt::UpArrow);
         QToolButton* down = arrow(arrows, Qt::DownArrow);
-        const std::string standing = std::string(up->isEnabled() ? "up " : "") +
-                                     (down->isEnabled() ? "down " : "") +
-                                     std::to_string(arrows.shownValue());
-        EXPECT_EQ(standing, c.standing) << c.minimum << " " << c.maximum << " " << c.value;
+        EXPECT_EQ(standing(arrows), c.standing) << c.minimum << " " << c.maximum << " " << c.value;
 
         QSignalSpy changed(&arrows, &SpinArrows::valueChanged);
         const int start = arrows.shownValue();
@@ -46,6 +50,16 @@ TEST(SpinArrowsTest, AnArrowThatWouldLeaveTheLimitsIsDisabled) {
         }
         EXPECT_EQ(changed.count(), up->isEnabled() || down->isEnabled() ? 1 : 0);
     }
+
+    // Limits moved later move the arrows' reach with them.
+    QWidget parent;
+    SpinArrows arrows(1, 3, 1, 3, &parent);
+    arrows.setMaximum(5);
+    EXPECT_EQ(standing(arrows), "up down 3");
+    arrows.setMinimum(3);
+    EXPECT_EQ(standing(arrows), "up 3");
+    arrows.setMaximum(3);
+    EXPECT_EQ(standing(arrows), "3");
 }
 
 } // namespace
