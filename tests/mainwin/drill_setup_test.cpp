@@ -97,24 +97,24 @@ TEST_F(DrillTest, EachItemGoesToTheDrillAsItsTwoDigitNumberAndItsName) {
     for (int i = 1; i <= 100; ++i)
         list += QString::asprintf("%02d x lo/gos%d\r\n", i, i).toStdString();
     write("Data/NounList.lxd", list);
-    write("Data/Nouns.lxd", "100\r\n011111,lo/gos\r\n101111,de/ka\r\n121111,dw/deka\r\n"
-                            "991111,e)nenh/konta\r\n");
+    write("Data/Nouns.lxd", "100\r\n011111,lo/gos\r\n091111,e)nne/a\r\n101111,de/ka\r\n"
+                            "121111,dw/deka\r\n991111,e)nenh/konta\r\n");
     startProgram();
-    checkItems("NounListBox", {0, 9, 11, 98, 99});
+    checkItems("NounListBox", {0, 8, 9, 11, 98, 99});
     SetRandomScript(draws({{0.99, 0.0}}));
     beginShown(2, "5");
     QStringList items;
     for (int i = 0; i < child<QListWidget>(drill, "NounListField")->count(); ++i)
         items << listItem(child<QListWidget>(drill, "NounListField"), i)->text();
     auto* words = child<QListWidget>(main, "NounListBox");
-    EXPECT_EQ(items, QStringList({"01 " + listItem(words, 0)->text(),
-                                  "10 " + listItem(words, 9)->text(),
-                                  "12 " + listItem(words, 11)->text(),
-                                  "99 " + listItem(words, 98)->text()}));
+    EXPECT_EQ(items,
+              QStringList({"01 " + listItem(words, 0)->text(), "09 " + listItem(words, 8)->text(),
+                           "10 " + listItem(words, 9)->text(), "12 " + listItem(words, 11)->text(),
+                           "99 " + listItem(words, 98)->text()}));
     click(drill, "EndQuizButton");
     settle();
     EXPECT_EQ(read("Users/Maria/NounPrefs.lxp"),
-              "\"01,10,12,99,100\"\r\n\"false\"\r\n\"false\"\r\n");
+              "\"01,09,10,12,99,100\"\r\n\"false\"\r\n\"false\"\r\n");
 }
 
 TEST_F(DrillTest, AMissingOrDamagedDrillFileEndsTheProgram) {

@@ -1,5 +1,7 @@
 #include "support/StopAtFirstFailure.h"
 
+#include "platform/EndProgram.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest-spi.h>
@@ -44,6 +46,15 @@ void StopAtFirstFatalFailure() {
         return;
     }
     testing::UnitTest::GetInstance()->listeners().Append(new ThrowOnFatalFailure);
+}
+
+void FailWhereTheProgramEnds() {
+    if (testing::internal::InDeathTestChild())
+        return; // a death test expects the ending
+    SetEndProgramHook([] {
+        ADD_FAILURE() << "The program ended, which only a death test may see.";
+        EndTestProcess("The test stopped where the program ended.");
+    });
 }
 
 void StopTestOnFailure(const std::string& where, const std::function<void()>& step) {

@@ -17,6 +17,11 @@
 // shows: the death test then fails.
 void StopAtFirstFatalFailure();
 
+// Called once, like StopAtFirstFatalFailure: outside a death test the program's own ending
+// (EndProgram, status 0) ends the test's process as a failure, so that a test in which the program
+// ends unexpectedly cannot pass, whatever it had checked or left unchecked before.
+void FailWhereTheProgramEnds();
+
 // Runs step; a fatal failure inside it ends the process with status 1, naming where it was.
 void StopTestOnFailure(const std::string& where, const std::function<void()>& step);
 

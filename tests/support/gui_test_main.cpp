@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     SetMessageShower(ShowMessageBox);
     WatchModalWindows();
     StopAtFirstFatalFailure();
+    FailWhereTheProgramEnds();
     return RUN_ALL_TESTS();
 }
