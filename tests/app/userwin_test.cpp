@@ -112,6 +112,13 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
 
 TEST_F(UserWinTest, NameInUseResetsTheFieldAndKeepsTheWindowOpen) {
     load({"Anna"});
+    // Cancel leaves the list as it was, "New User" still chosen.
+    openNewUser([](QWidget* newUser) { click(newUser, "CancelButton"); });
+    EXPECT_TRUE(win->isVisible());
+    ASSERT_EQ(userList()->selectedItems().size(), 1);
+    EXPECT_EQ(userList()->selectedItems().first()->text(), "New User");
+    EXPECT_TRUE(startButton()->isEnabled());
+
     openNewUser([this](QWidget* newUser) {
         typeName(newUser, "Anna");
         click(newUser, "OkayButton");
@@ -127,6 +134,12 @@ TEST_F(UserWinTest, NameInUseResetsTheFieldAndKeepsTheWindowOpen) {
     });
     EXPECT_EQ(UserFolder, UsersFolder + "/anna ");
     EXPECT_TRUE(FolderExists(UsersFolder + "/Anna"));
+    // The window is kept for the next log-on, and lists the new profile.
+    EXPECT_FALSE(win->isVisible());
+    std::vector<std::string> expected = SubFolderNames(UsersFolder);
+    expected.push_back("New User");
+    EXPECT_EQ(entries(), expected);
+    EXPECT_EQ(expected.size(), 3u);
 }
 
 TEST_F(UserWinTest, NamesThatAreNotOneFolderAreRefused) {
@@ -192,14 +205,16 @@ TEST_F(UserWinTest, NewUserKeepsItsTextUntilClosedAndCreatesTheProfile) {
     });
     EXPECT_TRUE(win->isVisible());
 
-    openNewUser([](QWidget* newUser) {
+    openNewUser([this](QWidget* newUser) {
         EXPECT_EQ(nameField(newUser)->text(), "Zed");
         EXPECT_TRUE(child<QPushButton>(newUser, "OkayButton")->isEnabled());
+        MakeFolder(UsersFolder + "/Yan"); // made meanwhile by another copy of the program
         newUser->close(); // the close box
     });
     EXPECT_TRUE(win->isVisible());
     EXPECT_EQ(UserFolder, "");
-    EXPECT_EQ(entries(), std::vector<std::string>{"New User"}); // refilled
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Yan", "New User"})); // refilled
+    std::filesystem::remove(UsersFolder + "/Yan");
 
     openNewUser([](QWidget* newUser) {
         EXPECT_EQ(nameField(newUser)->selectedText(), "Type Name Here");
