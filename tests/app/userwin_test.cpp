@@ -85,6 +85,13 @@ TEST_F(UserWinTest, ProfilesComeInFileSystemOrderAndNeedAChoiceThatStillStands) 
         for (int x = 14; x < 184; ++x)
             darkest = std::min(darkest, qGray(face.pixel(x, y)));
     EXPECT_GT(darkest, 180);
+    // The window's face is that picture, seen wherever no control covers it: above the controls.
+    const QImage shown = win->grab().toImage();
+    int differ = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < face.width(); ++x)
+            differ += shown.pixel(x, y) != face.pixel(x, y);
+    EXPECT_EQ(differ, 0);
     EXPECT_EQ(child<QLabel>(win.get(), "Label1")->font().family(), "DejaVu Serif");
     EXPECT_EQ(looks("Label1") + "|" + looks("Label3") + "|" + looks("Label2"),
               "Label1 bold 20px #233a66|Label3 bold #000000|Label2 11px wrapped #000000");

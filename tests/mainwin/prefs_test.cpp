@@ -121,3 +121,19 @@ TEST_F(MainWinTest, SavedPreferencesAreShownAndSwitchingToTheSameUserDropsChange
     // Closing from code, unlike the close box, does not end the program.
     EXPECT_TRUE(window->close());
 }
+
+// A saved value that the control already holds runs no handler: the label keeps its own text.
+TEST_F(MainWinTest, SavedValuesEqualToTheControlsOwnLeaveTheirLabelsAsDesigned) {
+    write(PrefsLxp, "50\r\n\"Athenaze.lxv\"\r\n0\r\n1\r\n3\r\n5\r\n\"Ortholex\"\r\n\"Arial\"\r\n"
+                    "25\r\n1\r\n");
+    start();
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_EQ(text("HowManyField") + "|" + find<QLabel>("ActiveText")->text() + "|" +
+                      find<QLabel>("ReinforceText")->text() + "|" +
+                      find<QLabel>("ReviewText")->text(),
+                  "50|0% Active Knowledge|5 Correct Answers|25% Review");
+        EXPECT_TRUE(messages.empty());
+        chooseUserWhenAsked("Maria");
+        click(window, "Command3");
+    }
+}

@@ -66,7 +66,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     QSignalSpy verbs(find<QPushButton>(panes[1]), &QPushButton::clicked);
     QSignalSpy nouns(find<QPushButton>(panes[2]), &QPushButton::clicked);
     std::string presses;
-    for (int tab : {0, 1, 2, 0, 2, 1}) {
+    for (int tab : {0, 1, 2, 0, 2, 1, 0, 1}) { // every tab from every other
         find<QTabBar>("MainTab")->setCurrentIndex(tab);
         picture(window, ("main" + std::to_string(tab)).c_str());
         expectLaidOut(window);
@@ -77,7 +77,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
         presses += std::to_string(vocab.count()) + std::to_string(verbs.count()) +
                    std::to_string(nouns.count()) + " ";
     }
-    EXPECT_EQ(presses, "100 110 111 211 212 222 ");
+    EXPECT_EQ(presses, "100 110 111 211 212 222 322 332 ");
 
     // Enter on another button presses that one.
     auto* defaults = find<QPushButton>("VerbDefaultButton");
@@ -85,7 +85,7 @@ TEST_F(MainWinTest, ATabShowsItsPaneAloneAndEnterPressesItsBeginButton) {
     defaults->setFocus();
     QTest::keyClick(defaults, Qt::Key_Return);
     EXPECT_EQ(pressed.count(), 1);
-    EXPECT_EQ(verbs.count(), 2);
+    EXPECT_EQ(verbs.count(), 3);
 }
 
 // A window made larger gives the room to the panes' lists and frames by fixed shares; the settings
