@@ -212,6 +212,31 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
             divider = std::max(line.x1(), line.x2());
     }
     EXPECT_GT(divider, lettersRight);
+    // Between the letters the rules part the three rows and the eight columns: two across, each
+    // between a row's keys and the next row's letters, and seven down, each the grid's full height.
+    const double lastKeys = first->baseline + 2 * rowHeight;
+    double lettersTop = lastKeys;
+    for (const auto& t : chart.texts)
+        if (t.right < divider)
+            lettersTop = std::min(lettersTop, t.top);
+    int across = 0, down = 0;
+    for (const auto& [line, color] : chart.lines) {
+        if (std::max(line.x1(), line.x2()) >= divider)
+            continue;
+        if (std::abs(line.dx()) > std::abs(line.dy())) {
+            ++across;
+            EXPECT_GT(line.y1(), first->baseline);
+            EXPECT_LT(line.y1(), lastKeys - rowHeight / 2);
+            EXPECT_LE(std::min(line.x1(), line.x2()), first->left);
+            EXPECT_GE(std::max(line.x1(), line.x2()), lettersRight);
+        } else {
+            ++down;
+            EXPECT_LE(std::min(line.y1(), line.y2()), lettersTop);
+            EXPECT_GE(std::max(line.y1(), line.y2()), lastKeys);
+        }
+    }
+    EXPECT_EQ(across, 2);
+    EXPECT_EQ(down, 7);
 
     double markPitch = 0;
     for (std::size_t i = 0; i < BetaMarks.size(); ++i) {
@@ -238,6 +263,8 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
                   keyColor.name() + inkColor.name() + keyColor.name() + inkColor.name());
         for (std::size_t k = 0; k + 1 < row.size(); ++k)
             EXPECT_LT(row[k].right + 1, row[k + 1].left) << k;
+        // The typed letter stands close before its Greek, nearer than its own width.
+        EXPECT_LT(row[3].left - row[2].right, row[2].right - row[2].left) << example;
         if (i == 1)
             markPitch = markKey->baseline - key(BetaMarks[0].beta)->baseline;
         EXPECT_NEAR(markKey->baseline, key(BetaMarks[0].beta)->baseline + double(i) * markPitch,
