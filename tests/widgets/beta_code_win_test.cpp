@@ -29,6 +29,7 @@ public:
         QString text;
         double left, right, top, baseline;
         QColor color;
+        QFont font;
         double middle() const { return (left + right) / 2; }
     };
     struct Line {
@@ -89,7 +90,7 @@ private:
             const QFontMetricsF metrics(item.font());
             to_->texts.push_back({item.text(), at.x(),
                                   at.x() + metrics.horizontalAdvance(item.text()),
-                                  at.y() - metrics.ascent(), at.y(), pen_.color()});
+                                  at.y() - metrics.ascent(), at.y(), pen_.color(), item.font()});
         }
         void drawLines(const QLineF* lines, int count) override {
             for (int i = 0; i < count; ++i)
@@ -198,6 +199,9 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
         EXPECT_LT(greek->right - greek->left, columnWidth);
         EXPECT_LT(greek->baseline, letterKey->baseline);
         EXPECT_GT(greek->baseline, letterKey->baseline - rowHeight / 2);
+        // The Greek letter is the larger, in a font of its own.
+        EXPECT_GT(greek->baseline - greek->top, letterKey->baseline - letterKey->top);
+        EXPECT_NE(greek->font.family(), letterKey->font.family());
         EXPECT_EQ(letterKey->color.name() + greek->color.name(), keyColor.name() + inkColor.name());
         lettersRight = std::max(lettersRight, greek->right);
     }
@@ -257,6 +261,10 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
         EXPECT_NE(example.find(BetaMarks[i].beta), std::string::npos) << example;
         EXPECT_EQ(row[3].text, DisplayFontToQString(BetaToDisplayFont(example))) << example;
         EXPECT_EQ(row[3].text.size(), 1) << example; // the mark on its letter, one character
+        // Keys and typed letters in the keys' font, Greek in the letters' Greek font.
+        EXPECT_EQ(row[0].font.family() + row[2].font.family() + row[3].font.family(),
+                  first->font.family() + first->font.family() + chart.texts.front().font.family());
+        EXPECT_NE(row[1].font.family(), first->font.family());
         EXPECT_NE(row[3].text, DisplayFontToQString(BetaToDisplayFont(StripBetaMarks(example))));
         EXPECT_EQ(row[0].color.name() + row[1].color.name() + row[2].color.name() +
                       row[3].color.name(),
