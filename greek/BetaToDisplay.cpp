@@ -46,12 +46,14 @@ constexpr std::array<signed char, 256> VowelColumns = [] {
     return columns;
 }();
 
+// Only ever evaluated while compiling: a row the rules below ask for and the grid lacks stops the
+// build.
 constexpr unsigned char GridCode(int column, unsigned marks) {
     for (const VowelGridRow& row : VowelGrid) {
         if (row.marks == marks)
             return row.codes[static_cast<std::size_t>(column)];
     }
-    return 0;
+    throw "the vowel grid has no row for these marks";
 }
 
 // Which precomposed character a vowel with a set of marks is shown as; 0 when it is shown bare.

@@ -3,11 +3,13 @@
 #include "greek/DisplayFont.h"
 #include "platform/Fonts.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -52,8 +54,18 @@ double inkDifference(const QImage& a, const QImage& b) {
 
 } // namespace
 
-// The Data folder adds Ortholex once, however often it is asked to.
+// The Data folder adds Ortholex once, however often it is asked to; a file whose name does not
+// end in .ttf or .otf (in any case) is no font to add, whatever it holds.
 TEST(Fonts, OrtholexIsAddedOnceAndHoldsEveryGreekCharacterWithinItsLine) {
+    const QTemporaryDir folder;
+    const QString built = qEnvironmentVariable("LEXIVO_BUILD_DIR") + "/Data/Ortholex.ttf";
+    ASSERT_TRUE(QFile::copy(built, folder.filePath("Ortholex.ttf.old")));
+    ASSERT_TRUE(QFile::copy(built, folder.filePath("Ortholex")));
+    AddFontFiles(folder.path().toStdString());
+    EXPECT_EQ(countOf(InstalledFonts(), "Ortholex"), 0);
+    ASSERT_TRUE(QFile::copy(built, folder.filePath("ORTHOLEX.TTF")));
+    AddFontFiles(folder.path().toStdString());
+    EXPECT_EQ(countOf(InstalledFonts(), "Ortholex"), 1);
     addOrtholex();
     addOrtholex();
     EXPECT_EQ(countOf(InstalledFonts(), "Ortholex"), 1);

@@ -29,6 +29,7 @@ public:
         QString text;
         double left, right, top, baseline;
         QColor color;
+        QFont font;
         double middle() const { return (left + right) / 2; }
     };
     struct Line {
@@ -89,7 +90,7 @@ private:
             const QFontMetricsF metrics(item.font());
             to_->texts.push_back({item.text(), at.x(),
                                   at.x() + metrics.horizontalAdvance(item.text()),
-                                  at.y() - metrics.ascent(), at.y(), pen_.color()});
+                                  at.y() - metrics.ascent(), at.y(), pen_.color(), item.font()});
         }
         void drawLines(const QLineF* lines, int count) override {
             for (int i = 0; i < count; ++i)
@@ -198,6 +199,9 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
         EXPECT_LT(greek->right - greek->left, columnWidth);
         EXPECT_LT(greek->baseline, letterKey->baseline);
         EXPECT_GT(greek->baseline, letterKey->baseline - rowHeight / 2);
+        // The Greek letter is the larger, in a font of its own.
+        EXPECT_GT(greek->baseline - greek->top, letterKey->baseline - letterKey->top);
+        EXPECT_NE(greek->font.family(), letterKey->font.family());
         EXPECT_EQ(letterKey->color.name() + greek->color.name(), keyColor.name() + inkColor.name());
         lettersRight = std::max(lettersRight, greek->right);
     }
@@ -212,6 +216,31 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
             divider = std::max(line.x1(), line.x2());
     }
     EXPECT_GT(divider, lettersRight);
+    // Between the letters the rules part the three rows and the eight columns: two across, each
+    // between a row's keys and the next row's letters, and seven down, each the grid's full height.
+    const double lastKeys = first->baseline + 2 * rowHeight;
+    double lettersTop = lastKeys;
+    for (const auto& t : chart.texts)
+        if (t.right < divider)
+            lettersTop = std::min(lettersTop, t.top);
+    int across = 0, down = 0;
+    for (const auto& [line, color] : chart.lines) {
+        if (std::max(line.x1(), line.x2()) >= divider)
+            continue;
+        if (std::abs(line.dx()) > std::abs(line.dy())) {
+            ++across;
+            EXPECT_GT(line.y1(), first->baseline);
+            EXPECT_LT(line.y1(), lastKeys - rowHeight / 2);
+            EXPECT_LE(std::min(line.x1(), line.x2()), first->left);
+            EXPECT_GE(std::max(line.x1(), line.x2()), lettersRight);
+        } else {
+            ++down;
+            EXPECT_LE(std::min(line.y1(), line.y2()), lettersTop);
+            EXPECT_GE(std::max(line.y1(), line.y2()), lastKeys);
+        }
+    }
+    EXPECT_EQ(across, 2);
+    EXPECT_EQ(down, 7);
 
     double markPitch = 0;
     for (std::size_t i = 0; i < BetaMarks.size(); ++i) {
@@ -232,12 +261,18 @@ TEST(BetaCodeWinTest, TheChartShowsEachLetterAndMarkWithItsKey) {
         EXPECT_NE(example.find(BetaMarks[i].beta), std::string::npos) << example;
         EXPECT_EQ(row[3].text, DisplayFontToQString(BetaToDisplayFont(example))) << example;
         EXPECT_EQ(row[3].text.size(), 1) << example; // the mark on its letter, one character
+        // Keys and typed letters in the keys' font, Greek in the letters' Greek font.
+        EXPECT_EQ(row[0].font.family() + row[2].font.family() + row[3].font.family(),
+                  first->font.family() + first->font.family() + chart.texts.front().font.family());
+        EXPECT_NE(row[1].font.family(), first->font.family());
         EXPECT_NE(row[3].text, DisplayFontToQString(BetaToDisplayFont(StripBetaMarks(example))));
         EXPECT_EQ(row[0].color.name() + row[1].color.name() + row[2].color.name() +
                       row[3].color.name(),
                   keyColor.name() + inkColor.name() + keyColor.name() + inkColor.name());
         for (std::size_t k = 0; k + 1 < row.size(); ++k)
             EXPECT_LT(row[k].right + 1, row[k + 1].left) << k;
+        // The typed letter stands close before its Greek, nearer than its own width.
+        EXPECT_LT(row[3].left - row[2].right, row[2].right - row[2].left) << example;
         if (i == 1)
             markPitch = markKey->baseline - key(BetaMarks[0].beta)->baseline;
         EXPECT_NEAR(markKey->baseline, key(BetaMarks[0].beta)->baseline + double(i) * markPitch,

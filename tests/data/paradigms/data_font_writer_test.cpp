@@ -16,7 +16,8 @@ TEST(BetaToDataFont, WritesTheDataFontAndRefusesWhatItCannotHold) {
     EXPECT_EQ(BetaToDataFont("*)/a *(o *x"), "\322A \357O C"); // codes 210 and 239
     for (const char* beta :
          {"lu/h|", "e)lelu/kein", "i)/sqi", "h)=|s", "timw/|hn", "au(/th", "lelukui=a", "u(mw=n",
-          "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/"})
+          "*)aqh=nai", "*(/ellhnes", "a)i/+sswn", "leleimme/noi ei)si/",
+          "abgdezhqiklmncoprstufxyw", "*a*b*g*d*e*z*h*q*i*k*l*m*n*c*o*p*r*s*t*u*f*x*y*w"})
         EXPECT_EQ(DataFontToBeta(BetaToDataFont(beta)), beta) << beta;
     const std::pair<const char*, const char*> refused[] = {
         {"a;", "';' in \"a;\" has no place"},
