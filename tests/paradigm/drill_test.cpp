@@ -210,6 +210,8 @@ TEST(ParseTexts, TheButtonsAndTheParseCodeBothWays) {
         EXPECT_EQ(missing, c.missing);
     }
     EXPECT_EQ(GiveUpDigits(VerbDrill, "01116131"), (std::vector<char>{'1', '1', '6', '1', '3'}));
+    // An infinitive's person and number are shown as N/A, whatever its code holds there.
+    EXPECT_EQ(GiveUpDigits(VerbDrill, "01115231"), (std::vector<char>{'1', '1', '5', '0', '0'}));
     EXPECT_EQ(GiveUpDigits(NounDrill, "013452"), (std::vector<char>{'3', '4', '5', '2'}));
     EXPECT_EQ(GiveUpDigits(NounDrill, "019962"), (std::vector<char>{0, 0, 0, '2'}));
 }

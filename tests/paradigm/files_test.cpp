@@ -63,7 +63,7 @@ struct ScanCase {
     const char* expected; // the candidate list's text, entries joined by '|'
 };
 
-// Lines 1..12 of a verb file and 1..5 of a noun file; the damaged ones are never candidates.
+// Lines 1..17 of a verb file and 1..6 of a noun file; the damaged ones are never candidates.
 const char* const verbFile = "2\r\n"
                              "01111111,lu/w\r\n"       // 1: present active indicative 1 sg
                              "01111121,lu/eton\r\n"    // 2: dual
@@ -72,7 +72,7 @@ const char* const verbFile = "2\r\n"
                              "01115001,lu/ein\r\n"     // 5: infinitive
                              "0121111,lu/sw\r\n"       // 6: seven digits
                              "01211111\r\n"            // 7: no form
-                             "01a11111,x\r\n"          // 8: not a digit
+                             "011111a1,x\r\n"          // 8: not a digit
                              "012111111,x\r\n"         // 9: nine digits
                              "02111111,pe/mpw\r\n"     // 10
                              "02311111,e)pe/mfqhn\r\n" // 11: passive
@@ -82,7 +82,8 @@ const char* const verbFile = "2\r\n"
                              "01101111,lelu/somai\r\n" // 15: future perfect
                              "01191111,e)lu/mhn\r\n"   // 16: 2nd pluperfect (so coded)
                              "02111112,pe/mpw\r";      // 17: second spelling
-const char* const nounFile = "3\r\n011111,a\r\n011112,b\r\n011521,c\r\n0115211,d\r\n031111,e\r\n";
+const char* const nounFile =
+    "3\r\n011111,a\r\n011112,b\r\n011521,c\r\n0115211,d\r\n01111x,f\r\n031111,e\r\n";
 
 TEST(CandidateScan, ChosenFormsKeepTheirFileOrderAndDualsVocativesAndImperativesAreAsked) {
     const ScanCase cases[] = {
@@ -100,7 +101,7 @@ TEST(CandidateScan, ChosenFormsKeepTheirFileOrderAndDualsVocativesAndImperatives
         {"tenses 0 and 9", VerbDrill, verbs("01", "1", "0,9", "1"),
          "01101111 15 0|01191111 16 0"},
         {"fields, not substrings", VerbDrill, verbs("1,002", "01", "11", "1"), ""},
-        {"nouns", NounDrill, nouns("01,03"), "011111 1 0|031111 5 0"},
+        {"nouns", NounDrill, nouns("01,03"), "011111 1 0|031111 6 0"},
         {"noun duals", NounDrill, nouns("01", true), "011111 1 0|011112 2 0"},
         {"vocatives", NounDrill, nouns("01", false, true), "011111 1 0|011521 3 0"},
     };

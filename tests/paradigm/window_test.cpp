@@ -390,7 +390,8 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     for (int i = 1; i <= 100; ++i)
         list.append(i < 10 ? "0" : "").append(std::to_string(i)).append(" x lo/gos\r\n");
     write("Data/NounList.lxd", list);
-    write("Data/Nouns.lxd", "100\r\n011111,lo/gos\r\n011211,lo/gou\r\n101111,de/ka\r\n");
+    // The first form's type, case and gender are digits that no button stands for.
+    write("Data/Nouns.lxd", "100\r\n019961,lo/gos\r\n011211,lo/gou\r\n101111,de/ka\r\n");
     startProgram();
     checkItems("VerbListBox", {});
     begin(1, "1"); // no verb: the window is loaded with the file as it stands
@@ -427,6 +428,11 @@ TEST_F(DrillTest, DamagedLinesAndWordsFromTheHundredthOnAreNoCandidates) {
     beginShown(2, "1");
     EXPECT_EQ(child<QListWidget>(drill, "NounListField")->count(), 1);
     EXPECT_EQ(label("FormsSelectedField"), " 2");
+    // Giving up on it shows only the number: none of the user's choices stays picked.
+    for (const char* name : {"PronounBut", "DativeBut", "NeuterBut", "PlBut"})
+        QTest::mouseClick(child<QRadioButton>(drill, name), Qt::LeftButton);
+    click(drill, "GiveUpButton");
+    EXPECT_EQ(selected(), "SingularBut ");
     click(drill, "EndQuizButton");
     // The check on the hundredth word is kept for the next run.
     EXPECT_EQ(read("Users/Maria/NounPrefs.lxp"), "\"01,100\"\r\n\"false\"\r\n\"false\"\r\n");

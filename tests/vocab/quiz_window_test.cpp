@@ -130,6 +130,13 @@ TEST_F(QuizTest, AnItemEachWay) {
     QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(box.x() + box.width(), box.bottom()));
     EXPECT_EQ(userField->text(), "good");
     EXPECT_EQ(answer(0)->text(), "");
+    // A press begun on the surface and let go over a shown answer takes that slot back.
+    QTest::keyClick(userField, Qt::Key_Return);
+    ASSERT_EQ(answer(0)->text(), "good");
+    userField->setText("brave");
+    QTest::mouseClick(form, Qt::LeftButton, {}, answer(0)->geometry().center());
+    EXPECT_EQ(userField->text(), "good");
+    EXPECT_EQ(answer(0)->text(), "");
     QTest::mouseClick(answer(0), Qt::LeftButton); // an empty slot empties the field
     EXPECT_EQ(userField->text(), "");
     EXPECT_EQ(combo->currentText(), "None");
